@@ -28,8 +28,8 @@ std::unique_ptr<SoundFile> SoundFile::Open(const std::string& path) {
     file->OutChannels = std::min(info.channels, 2);
     file->Rate = info.samplerate;
     if (info.frames >= 0 && info.frames < SF_COUNT_MAX) file->Estimate = info.frames;
-    // Floating-point files are scaled to the 16-bit range instead of clipping.
-    sf_command(handle, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
+    // No SFC_SET_SCALE_FLOAT_INT_READ: it makes libsndfile decode the whole file on open to find
+    // its peak, which would hold up opening the music. Full-scale floats map to full-scale 16-bit.
     return file;
 }
 

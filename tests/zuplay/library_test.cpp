@@ -87,6 +87,23 @@ TEST(Library, ExportsEveryFunctionAndUnloadsCleanlyWhilePlaying) {
     }
 }
 
+// Unloaded straight after the first open, while the library's thread is still opening the
+// audio device.
+TEST(Library, UnloadsWhileTheDeviceIsStillOpening) {
+    TempFolder folder;
+    WriteWav(folder.File("click.wav"), Pattern(kRate / 10, 1, 3000), 1, kRate);
+    ProcessLayer().WaitIdle();
+    const int threadsBefore = CountThreads();
+    for (int round = 0; round < 3; ++round) {
+        LoadedLibrary library;
+        ASSERT_NE(library.Handle, nullptr) << dlerror();
+        EXPECT_EQ(library.Open(folder.File("click.wav"), "click"), -1);
+        EXPECT_EQ(library.Call("ZuPlaySample", "click"), -1);
+    }
+    EXPECT_EQ(dlopen(ZUPLAY_LIBRARY, RTLD_NOW | RTLD_NOLOAD), nullptr);
+    EXPECT_EQ(CountThreads(), threadsBefore);
+}
+
 // Run in a child process that ends with exit(0) while sounds play.
 void ExitWhilePlayingThroughTheLoadedLibrary(const TempFolder& folder) {
     LoadedLibrary library;
