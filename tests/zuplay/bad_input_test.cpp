@@ -54,14 +54,19 @@ TEST(BadInput, NamesTheCommandsCannotCarryFail) {
 
 TEST(BadInput, FilesThatAreNoSoundFail) {
     TempFolder folder;
-    std::string text = folder.File("readme.wav");
-    WriteBytes(text, "not a sound at all");
-    std::string junk = folder.File("junk.mp3");
-    WriteBytes(junk, std::string(5000, '\xFF'));
-    EXPECT_EQ(Open(text, "t"), 0);
-    EXPECT_EQ(Open(junk, "j"), 0);
+    WriteBytes(folder.File("readme.wav"), "not a sound at all");
+    WriteBytes(folder.File("empty.wav"), "");
+    WriteBytes(folder.File("junk.mp3"), std::string(5000, '\xFF'));
+    WriteWav(folder.File("header.wav"), {}, 1, 44100);  // a header and no samples
+    const std::size_t aliasesBefore = ProcessLayer().AliasCount();
+    EXPECT_EQ(Open(folder.File("readme.wav"), "t"), 0);
+    EXPECT_EQ(Open(folder.File("empty.wav"), "e"), 0);
+    EXPECT_EQ(Open(folder.File("junk.mp3"), "j"), 0);
+    EXPECT_EQ(Open(folder.File("header.wav"), "h"), 0);
     EXPECT_EQ(Open(folder.Path.string(), "dir"), 0);
+    EXPECT_EQ(Open(folder.File("missing.wav"), "m"), 0);
     EXPECT_EQ(Play("t"), 0);
+    EXPECT_EQ(ProcessLayer().AliasCount(), aliasesBefore);
 }
 
 TEST(BadInput, CommandsWithMissingWordsFail) {
