@@ -5,6 +5,7 @@
 
 #include "app/flags.h"
 #include "app/game_timer.h"
+#include "app/sound_bank.h"
 #include "gui/frame_pacer.h"
 #include "presentation/screen_services.h"
 
@@ -19,7 +20,7 @@ constexpr int MusicRestartSeconds = 80;
 
 // What the play loop owns for the whole run.
 struct PlaySession {
-    GameTimer MusicTimer{"", MusicRestartSeconds, GameTimer::Repeating, [](std::string_view) {}};
+    GameTimer MusicTimer{"", MusicRestartSeconds, GameTimer::Repeating, RestartAmbience};
     gui::FramePacer Pacer{FramesPerSecond};
 };
 
@@ -40,6 +41,7 @@ void PlayLoop(PlaySession& session) {
 }  // namespace
 
 int RunGame(int /*argc*/, char** /*argv*/) {
+    RegisterSounds();
     if (!presentation::OpenScreen(ScreenWidth, ScreenHeight, 32)) {
         // Without a window there is nothing to play; say so instead of running blind.
         std::fprintf(stderr, "game: cannot open a %dx%d window (is a display available?)\n",
@@ -49,6 +51,7 @@ int RunGame(int /*argc*/, char** /*argv*/) {
     presentation::SeedRandom(presentation::TimerSeconds());
     {
         PlaySession session;
+        RestartAmbience("");  // both flags are on at start-up: the music starts
         PlayLoop(session);
     }
     presentation::CloseScreen();
