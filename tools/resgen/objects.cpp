@@ -134,13 +134,18 @@ Canvas PaintLeak() {
         const double w = std::max(halfWidth(y + 0.5), 1.0);
         const double u = (x + 0.5 - cx) / w, v = (y + 0.5 - cy) / (R * 1.6);
         const double nz = mathx::Sqrt(std::max(0.0, 1.0 - u * u));
-        double level = 0.12 + 0.8 * Lambert(u, v, nz);
-        const double gx = x + 0.5 - (cx + 4), gy = y + 0.5 - (cy + 6);
-        if (gx * gx + gy * gy < 14 && u > 0.1) level += 0.25;  // light shining through the drop
+        // Light shining through the drop brightens its lower right, as in a lens.
+        const double level = 0.12 + 0.8 * Lambert(u, v, nz) + 0.12 * std::max(0.0, u * v);
         return palette::Toxic.Pick(mathx::Clamp(level, 0.0, 1.0), x, y);
     };
-    PaintShape(c, inside, shade, true, palette::Toxic.At(0));
+    // A purple skin, like the dead earth it drips from, and bubbles rising inside.
+    PaintShape(c, inside, shade, true, palette::Blight.At(3));
     ShadeBall(c, 26.5, 35, 2.5, 4, palette::Toxic, 0.9, 1.0, false);  // highlight
+    for (const auto& b : {std::array<double, 3>{36, 45, 3.0}, {30, 50, 2.2}, {39, 36, 2.0}}) {
+        FillEllipse(c, b[0], b[1], b[2], b[2], palette::Toxic.At(1));
+        FillEllipse(c, b[0], b[1], b[2] - 1.0, b[2] - 1.0, palette::Toxic.At(4));
+        c.Set(static_cast<int>(b[0] - 1), static_cast<int>(b[1] - 1), palette::Toxic.At(7));
+    }
     ShadeBall(c, 22, 12, 2.5, 3, palette::Toxic, 0.3, 1.0);
     ShadeBall(c, 43, 22, 2, 2.2, palette::Toxic, 0.3, 1.0);
     AddOutline(c, palette::Ink);
@@ -201,7 +206,7 @@ Canvas PaintPickaxe() {
         for (int x = 0; x < kTile; ++x) {
             if (head.IsKey(x, y)) continue;
             const double along = (x + 0.5 - hx) * dx + (y + 0.5 - hy) * dy;  // + is the top edge
-            const double level = 0.5 + along * 0.09 - (x + 0.5 - hx) * 0.004;
+            const double level = 0.62 + along * 0.09 - (x + 0.5 - hx) * 0.004;
             head.Set(x, y, palette::Steel.Pick(mathx::Clamp(level, 0.05, 1.0), x, y));
         }
     AddOutline(head, palette::Steel.At(0));

@@ -48,7 +48,7 @@ void PaintSoil(Canvas& c, const Ramp& ramp, std::uint32_t seed, double base) {
             const double grain = HashUnit(x, y, seed + 3);
             if (grain > 0.94) level += 0.2;
             if (grain < 0.05) level -= 0.22;
-            c.Set(x, y, ramp.Pick(mathx::Clamp(level, 0.0, 1.0), x, y));
+            c.Set(x, y, ramp.Band(mathx::Clamp(level, 0.0, 1.0), x, y));
         }
     }
 }
@@ -139,7 +139,7 @@ Canvas PaintMassive() {
                 level = 0.72;
             else if (x > 14 && x < 49 && y > 14 && y < 49)
                 level -= 0.1;  // recessed centre
-            c.Set(x, y, palette::Steel.Pick(mathx::Clamp(level, 0.0, 1.0), x, y));
+            c.Set(x, y, palette::Steel.Band(mathx::Clamp(level, 0.0, 1.0), x, y));
         }
     }
     // Frame of the recessed centre: shadowed on the top and left, lit on the bottom and right.
