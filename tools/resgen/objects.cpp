@@ -28,6 +28,37 @@ double StoneRadius(double dx, double dy, std::uint32_t seed) {
     return 0.93 + 0.1 * lump;
 }
 
+constexpr std::uint32_t kStoneSeed = 6606;
+
+// Pixel position to the boulder's unit coordinates: an ellipse, flattened at the bottom where
+// it rests on the ground.
+void StoneCoordinates(double px, double py, double& u, double& v) {
+    u = (px - 32.0) / 28.5;
+    v = (py - 34.5) / 26.5;
+    if (v > 0.5) v = 0.5 + (v - 0.5) * 1.3;
+}
+
+// The boulder lit as a sphere with a slightly rough surface.
+Colour StonePixel(int x, int y) {
+    double u = 0, v = 0;
+    StoneCoordinates(x + 0.5, y + 0.5, u, v);
+    const double r = StoneRadius(u, v, kStoneSeed);
+    u /= r, v /= r;
+    const double nz = mathx::Sqrt(std::max(0.0, 1.0 - u * u - v * v));
+    const double n = TileFbm(x, y, kTile, 4, 4, kStoneSeed + 1);
+    const double bumps = (TileFbm(x - 1, y - 1, kTile, 8, 2, kStoneSeed + 4) -
+                          TileFbm(x + 1, y + 1, kTile, 8, 2, kStoneSeed + 4)) *
+                         0.8;
+    const double light = Lambert(u, v, nz);
+    double level = -0.08 + 1.1 * light * light * (1.6 - 0.6 * light) + (n - 0.5) * 0.12 + bumps;
+    level -= 0.12 * std::max(0.0, v);                       // the ground darkens the underside
+    if (u * u + v * v > 0.8 && u + v > 0.7) level += 0.14;  // light bounced off the floor
+    const double hx = u + 0.4, hy = v + 0.48;
+    if (hx * hx + hy * hy < 0.03) level += 0.2;  // a worn, shiny spot
+    if (HashUnit(x, y, kStoneSeed + 3) > 0.96) level -= 0.14;
+    return palette::Rock.Band(mathx::Clamp(level, 0.0, 1.0), x, y);
+}
+
 // A crack across a surface: a dark line with a lit lip just below it, kept inside the shape.
 void PaintCrack(Canvas& c, const std::vector<std::array<int, 2>>& points,
                 const std::function<bool(double, double)>& inside) {
@@ -48,43 +79,17 @@ void PaintCrack(Canvas& c, const std::vector<std::array<int, 2>>& points,
 
 Canvas PaintStone() {
     Canvas c(kTile, kTile);
-    const std::uint32_t seed = 6606;
-    const double cx = 32, cy = 34.5, rx = 28.5, ry = 26.5;
-    auto norm = [&](double px, double py, double& u, double& v) {
-        u = (px - cx) / rx;
-        v = (py - cy) / ry;
-        if (v > 0.5) v = 0.5 + (v - 0.5) * 1.3;  // flat underside: it rests on the ground
-    };
-    auto inside = [&](double px, double py) {
+    auto inside = [](double px, double py) {
         double u = 0, v = 0;
-        norm(px, py, u, v);
-        return mathx::Sqrt(u * u + v * v) <= StoneRadius(u, v, seed);
-    };
-    auto shade = [&](int x, int y) {
-        double u = 0, v = 0;
-        norm(x + 0.5, y + 0.5, u, v);
-        const double r = StoneRadius(u, v, seed);
-        u /= r, v /= r;
-        const double nz = mathx::Sqrt(std::max(0.0, 1.0 - u * u - v * v));
-        const double n = TileFbm(x, y, kTile, 4, 4, seed + 1);
-        const double bumps = (TileFbm(x - 1, y - 1, kTile, 8, 2, seed + 4) -
-                              TileFbm(x + 1, y + 1, kTile, 8, 2, seed + 4)) *
-                             0.8;
-        const double light = Lambert(u, v, nz);
-        double level = -0.08 + 1.1 * light * light * (1.6 - 0.6 * light) + (n - 0.5) * 0.12 + bumps;
-        level -= 0.12 * std::max(0.0, v);                       // the ground darkens the underside
-        if (u * u + v * v > 0.8 && u + v > 0.7) level += 0.14;  // light bounced off the floor
-        const double hx = u + 0.4, hy = v + 0.48;
-        if (hx * hx + hy * hy < 0.03) level += 0.2;  // a worn, shiny spot
-        if (HashUnit(x, y, seed + 3) > 0.96) level -= 0.14;
-        return palette::Rock.Band(mathx::Clamp(level, 0.0, 1.0), x, y);
+        StoneCoordinates(px, py, u, v);
+        return mathx::Sqrt(u * u + v * v) <= StoneRadius(u, v, kStoneSeed);
     };
     Canvas shadow(kTile, kTile);  // its shadow on the ground, dithered to look soft
     FillEllipse(shadow, 32, 60.5, 26, 3.5, palette::Ink);
     for (int y = 0; y < kTile; ++y)
         for (int x = 0; x < kTile; ++x)
             if (!shadow.IsKey(x, y) && (x + y) % 2 == 0) c.Set(x, y, palette::Ink);
-    PaintShape(c, inside, shade, true, palette::Rock.At(0));
+    PaintShape(c, inside, StonePixel, true, palette::Rock.At(0));
     PaintCrack(c, {{20, 14}, {24, 20}, {23, 25}, {28, 31}}, inside);
     AddOutline(c, palette::Ink);
     return c;

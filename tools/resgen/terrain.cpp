@@ -53,6 +53,25 @@ void PaintSoil(Canvas& c, const Ramp& ramp, std::uint32_t seed, double base) {
     }
 }
 
+constexpr std::uint32_t kBrickSeed = 5505;
+
+// Bricks 32 x 16 in running bond with 2-pixel mortar joints; each brick its own tone, lit on its
+// top and left edges.
+Colour BrickPixel(int x, int y) {
+    const int row = y / 16, inRowY = y % 16;
+    const int offset = (row % 2) * 16;
+    const int bx = (x + offset) % 32, brick = (x + offset) / 32 + row * 3;
+    const double n = TileFbm(x, y, kTile, 8, 2, kBrickSeed);
+    if (inRowY >= 14 || bx >= 30) return palette::Mortar.Pick(0.3 + n * 0.4, x, y);
+    double level = 0.48 + (HashUnit(brick, 0, kBrickSeed) - 0.5) * 0.2 + (n - 0.5) * 0.35;
+    if (inRowY < 2 || bx < 2)
+        level += 0.25;
+    else if (inRowY > 11 || bx > 27)
+        level -= 0.22;
+    if (HashUnit(x, y, kBrickSeed + 1) > 0.95) level -= 0.2;  // pits in the clay
+    return palette::Brick.Pick(mathx::Clamp(level, 0.0, 1.0), x, y);
+}
+
 }  // namespace
 
 Canvas PaintBackground() {
@@ -156,29 +175,10 @@ Canvas PaintMassive() {
 
 Canvas PaintBlock() {
     Canvas c(kTile, kTile);
-    const std::uint32_t seed = 5505;
-    for (int y = 0; y < kTile; ++y) {
-        const int row = y / 16, inRowY = y % 16;
-        const int offset = (row % 2) * 16;
-        for (int x = 0; x < kTile; ++x) {
-            const int bx = (x + offset) % 32, brick = (x + offset) / 32 + row * 3;
-            const bool mortar = inRowY >= 14 || bx >= 30;
-            const double n = TileFbm(x, y, kTile, 8, 2, seed);
-            if (mortar) {
-                c.Set(x, y, palette::Mortar.Pick(0.3 + n * 0.4, x, y));
-                continue;
-            }
-            double level = 0.48 + (HashUnit(brick, 0, seed) - 0.5) * 0.2 + (n - 0.5) * 0.35;
-            if (inRowY < 2 || bx < 2)
-                level += 0.25;
-            else if (inRowY > 11 || bx > 27)
-                level -= 0.22;
-            if (HashUnit(x, y, seed + 1) > 0.95) level -= 0.2;  // pits in the clay
-            c.Set(x, y, palette::Brick.Pick(mathx::Clamp(level, 0.0, 1.0), x, y));
-        }
-    }
+    for (int y = 0; y < kTile; ++y)
+        for (int x = 0; x < kTile; ++x) c.Set(x, y, BrickPixel(x, y));
     // Cracks: the block gives way to a pickaxe.
-    Rng rng(seed);
+    Rng rng(kBrickSeed);
     for (int crack = 0; crack < 3; ++crack) {
         int x = 10 + rng.Below(44), y = 4 + rng.Below(10);
         for (int step = 0; step < 30 && y < 62; ++step) {
