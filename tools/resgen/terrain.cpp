@@ -79,15 +79,15 @@ Canvas PaintBackground() {
     const std::uint32_t seed = 2202;
     for (int y = 0; y < kTile; ++y) {
         for (int x = 0; x < kTile; ++x) {
-            const Cellular cell = TileCells(x + 0.5, y + 0.5, kTile, 3, seed);
-            const double n = TileFbm(x, y, kTile, 4, 3, seed + 1);
-            double level = 0.4 + (n - 0.5) * 0.45 + Relief(x, y, 4, seed + 1) * 1.6;
-            level += ((cell.Id % 5) - 2) * 0.025;  // each rock face its own tone
+            // Many small faces with faint joints: large shapes would show the tiling.
+            const Cellular cell = TileCells(x + 0.5, y + 0.5, kTile, 6, seed);
+            const double n = TileFbm(x, y, kTile, 8, 2, seed + 1);
+            double level = 0.4 + (n - 0.5) * 0.45 + Relief(x, y, 16, seed + 1) * 1.0;
             const double seam = cell.Second - cell.Nearest;
             if (seam < 1.0)
-                level -= 0.24;
-            else if (seam < 2.2 && cell.Dx + cell.Dy < 0)
-                level += 0.08;  // lit lip of the crack
+                level -= 0.2;
+            else if (seam < 2.0 && cell.Dx + cell.Dy < 0)
+                level += 0.06;  // lit lip of the joint
             c.Set(x, y, palette::Cave.Pick(mathx::Clamp(level, 0.0, 1.0), x, y));
         }
     }
