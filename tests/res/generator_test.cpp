@@ -2,6 +2,7 @@
 // library, its bitmap and WAV encoders read back by the game's decoder and the test's parser,
 // the finishing pass that makes effects click-free, and the canvas rule that paint never turns
 // into the key colour by accident.
+// Runs on the test's thread.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -3,6 +3,7 @@
 // layout it has to fit (buttons centred and clear of the level-code row, the OK button clear of
 // the level-complete dialog's text, the dead notice clear of the OK button, panels that frame
 // five digits and do not overlap), and an explosion that bursts and then fades.
+// Runs on the test's thread.
 #include <gtest/gtest.h>
 
 #include <map>

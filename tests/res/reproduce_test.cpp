@@ -2,6 +2,7 @@
 // extra, every picture and WAV identical byte for byte. Run in the sanitizer build too, where the
 // generator is compiled at another optimisation level, this also shows that its output does not
 // depend on how it was compiled.
+// Runs on the test's thread.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

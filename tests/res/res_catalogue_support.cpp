@@ -1,4 +1,5 @@
 // The resource tree the game opens, and the size rules of the screen layout.
+// Runs on the test's thread.
 #include "tests/res/res_catalogue_support.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // File helpers for the resource tests.
+// Runs on the test's thread.
 #include "tests/res/res_files_support.h"
 
 #include <unistd.h>

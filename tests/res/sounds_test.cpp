@@ -1,6 +1,7 @@
 // Every sound of the resource tree: 16-bit PCM WAV of the expected length, starting and ending
 // in silence (no clicks), without DC offset, peaking near -3 dBFS; all different; and the music
 // an MP3 of about 80 seconds, the interval at which the game restarts it.
+// Runs on the test's thread.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Painting operations of the resource generator's canvas.
+// Called on the generator's one thread.
 #include "tools/resgen/canvas.h"
 
 #include <algorithm>

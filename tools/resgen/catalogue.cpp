@@ -1,4 +1,5 @@
 // The map's picture set: which painter makes which file under res/map.
+// Called on the generator's one thread.
 #include "tools/resgen/art.h"
 
 namespace resgen {

@@ -1,4 +1,5 @@
 // Oscillators, filters and the finishing pass of the generator's sounds.
+// Called on the generator's one thread.
 #include "tools/resgen/dsp.h"
 
 #include <algorithm>

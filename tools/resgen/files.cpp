@@ -1,4 +1,5 @@
 // Bitmap and WAV encoding for the resource generator.
+// Called on the generator's one thread.
 #include "tools/resgen/files.h"
 
 #include <fstream>

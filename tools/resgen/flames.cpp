@@ -3,6 +3,7 @@
 // fireball cooling from yellow to red with flying sparks, the last ones dark smoke that thins
 // away. Nine cells of a 3 x 3 blast show the same frame side by side, so the noise wraps at the
 // edges and the full fireball reaches the corners: neighbouring cells merge into one blaze.
+// Called on the generator's one thread.
 #include <algorithm>
 #include <string>
 

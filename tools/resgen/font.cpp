@@ -1,4 +1,5 @@
 // Glyph tables of the game's pixel lettering.
+// Called on the generator's one thread.
 #include "tools/resgen/font.h"
 
 #include <cstdlib>

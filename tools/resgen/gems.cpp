@@ -1,5 +1,6 @@
 // Crystals: the plain one a cut diamond in ice blue, the bonus one an octagonal brilliant in gold,
 // so they differ in colour and in outline. Drawn facet by facet, each facet lit by its direction.
+// Called on the generator's one thread.
 #include <vector>
 
 #include "tools/resgen/art.h"

@@ -6,6 +6,7 @@
 // and text box at y 350..362 stay visible above it; the dead notice (at 387, 259) ends above the
 // OK button's visible plate; the panel frames five digits from 20 right and 15 below its corner
 // at a pitch of 18, and is narrow enough for the three panels at x 355, 481 and 890.
+// Called on the generator's one thread.
 #include <algorithm>
 #include <string>
 

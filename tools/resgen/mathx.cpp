@@ -1,4 +1,5 @@
 // Deterministic elementary functions for the resource generator (see mathx.h for why).
+// Pure functions; any thread.
 #include "tools/resgen/mathx.h"
 
 #include <cmath>

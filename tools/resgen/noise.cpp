@@ -1,4 +1,5 @@
 // Tileable value noise and cellular noise for the generator's textures.
+// Pure functions; any thread.
 #include "tools/resgen/noise.h"
 
 #include <cmath>

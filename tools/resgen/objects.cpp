@@ -1,5 +1,6 @@
 // Loose objects of the map: the boulder, the toxic barrel, the leak drop, TNT (lying and lit) and
 // the pickaxe. All are drawn Keyed over the backdrop, so everything around them stays magenta.
+// Called on the generator's one thread.
 #include <algorithm>
 #include <array>
 #include <cmath>

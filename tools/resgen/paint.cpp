@@ -1,4 +1,5 @@
 // Shaded shapes: the building blocks of every sprite.
+// Called on the generator's one thread.
 #include "tools/resgen/paint.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The one palette every picture of the game is painted from: a ramp per material, dark to light,
 // all lit from the top left. Keeping them in one place is what makes the tiles look like one game.
-// Pure data; read by the generator's painters.
+// Pure data, read by the painters on the generator's one thread.
 #pragma once
 
 #include "tools/resgen/canvas.h"

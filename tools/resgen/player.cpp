@@ -1,6 +1,7 @@
 // The miner in four facings: front (facing down, also the standing pose), back (facing up) and
 // the right profile, mirrored for the left. A yellow helmet with a lamp, blue overalls and a red
 // scarf keep the figure readable on every backdrop; the profile's lamp casts a beam ahead.
+// Called on the generator's one thread.
 #include <algorithm>
 
 #include "tools/resgen/art.h"

@@ -1,4 +1,5 @@
 // The loop reverb: combs for the dense decay, all-passes to diffuse it.
+// Called on the generator's one thread.
 #include "tools/resgen/reverb.h"
 
 #include <array>

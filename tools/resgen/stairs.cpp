@@ -1,6 +1,7 @@
 // The stairs: a stone archway over a flight of steps. The start stair climbs to the right under
 // a pale lamp; the exit descends to the right, lit green with an arrow when open, and barred with
 // a padlock under a red lamp when closed, so its state reads at a glance.
+// Called on the generator's one thread.
 #include <algorithm>
 #include <cmath>
 

@@ -1,6 +1,7 @@
 // Terrain tiles: the cave backdrop, earth (plain, with crystals, and dead), the massive wall and
 // the breakable brick block. The cover tiles wrap at their edges so that neighbours join without
 // seams, and they paint every pixel: the game draws them Opaque.
+// Called on the generator's one thread.
 #include <algorithm>
 #include <cmath>
 
