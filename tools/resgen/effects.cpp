@@ -175,6 +175,7 @@ Signal BreakStone() {
                    .Attack = 0.001,
                    .Tau = 0.07},
                   rng);
+    dsp::Saturate(s, 1.8);  // crunchier, and as loud as the other effects
     return s;
 }
 
@@ -340,6 +341,7 @@ Signal FassRoll() {
                        .Tau = 0.008},
                       rng);
     }
+    dsp::Saturate(s, 1.5);
     return s;
 }
 
