@@ -7,7 +7,6 @@
 // OK button's visible plate; the panel frames five digits from 20 right and 15 below its corner
 // at a pitch of 18, and is narrow enough for the three panels at x 355, 481 and 890.
 // Called on the generator's one thread.
-#include <algorithm>
 #include <string>
 
 #include "tools/resgen/art.h"
@@ -59,9 +58,9 @@ Canvas PaintButton(std::string_view caption, int clearRows, bool lit) {
     const double cy = (y0 + y1 + 1) / 2.0;
     PaintCaption(c, caption, 3, kButtonWidth / 2.0, cy, lit ? palette::Gold : palette::Helmet,
                  lit ? 1.0 : 0.9, lit ? 0.55 : 0.35);
-    if (lit) {
-        // Beside the caption, but never over the plate's rim.
-        const double half = std::min(TextWidth(caption, 3) / 2.0 + 16, kButtonWidth / 2.0 - 14);
+    // Crystals beside the caption, where there is room for them inside the rim.
+    const double half = TextWidth(caption, 3) / 2.0 + 16;
+    if (lit && half <= kButtonWidth / 2.0 - 14) {
         DrawGem(c, kButtonWidth / 2.0 - half, cy, 11, false);
         DrawGem(c, kButtonWidth / 2.0 + half, cy, 11, false);
     }
