@@ -1,0 +1,57 @@
+// Entry point of the resource generator.
+//
+//   resgen <root>            writes every picture and sound effect under <root>/res/
+//   resgen --music <file>    writes the ambience loop as a WAV file (tools/regen-resources.sh
+//                            encodes it to res/sound/ambience.mp3)
+//
+// Runs on one thread; exits 0 when every file was written, 1 otherwise.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "tools/resgen/art.h"
+#include "tools/resgen/files.h"
+
+namespace {
+
+int Fail(const std::string& what) {
+    std::fprintf(stderr, "resgen: %s\n", what.c_str());
+    return 1;
+}
+
+int WriteAll(const std::filesystem::path& root) {
+    int written = 0;
+    for (auto* set : {&resgen::MapPictures, &resgen::PlayerPictures, &resgen::MenuPictures,
+                      &resgen::ScorePictures, &resgen::FlamePictures}) {
+        for (const resgen::Picture& p : set()) {
+            if (!resgen::WriteFile(root / p.Path, resgen::EncodeBitmap(p.Image)))
+                return Fail("cannot write " + p.Path);
+            ++written;
+        }
+    }
+    for (const resgen::Sound& s : resgen::EffectSounds()) {
+        if (!resgen::WriteFile(root / s.Path,
+                               resgen::EncodeWave(s.Samples, s.Channels, s.SampleRate)))
+            return Fail("cannot write " + s.Path);
+        ++written;
+    }
+    std::printf("resgen: %d files written under %s\n", written, root.string().c_str());
+    return 0;
+}
+
+int WriteMusic(const std::filesystem::path& file) {
+    const resgen::Sound music = resgen::AmbienceLoop();
+    if (!resgen::WriteFile(file,
+                           resgen::EncodeWave(music.Samples, music.Channels, music.SampleRate)))
+        return Fail("cannot write " + file.string());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) != "--music") return WriteAll(argv[1]);
+    if (argc == 3 && std::string(argv[1]) == "--music") return WriteMusic(argv[2]);
+    std::fprintf(stderr, "usage: resgen <root> | resgen --music <file.wav>\n");
+    return 2;
+}
