@@ -1,0 +1,126 @@
+// Reading level files into the map, the start cell, restarting a level; see level_file.h.
+#include "world/level_file.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "presentation/screen_services.h"
+#include "world/number_reader.h"
+#include "world/report_error.h"
+
+namespace world {
+
+namespace {
+
+constexpr int CellCount = MapSize * MapSize;
+// A field longer than this keeps only its start: no sane number needs more, and a hostile file
+// of one endless field then costs neither memory nor time beyond a single pass.
+constexpr std::size_t MaxFieldLength = 4096;
+
+// Characters from a file or from memory, one at a time; -1 at the end.
+class CharSource {
+public:
+    explicit CharSource(std::FILE* file) : file_(file) {}
+    explicit CharSource(std::string_view text) : text_(text) {}
+
+    int Peek() {
+        if (!file_) return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_]) : -1;
+        if (ahead_ == Unread) ahead_ = getc_unlocked(file_);
+        return ahead_ == EOF ? -1 : ahead_;
+    }
+    void Skip() {
+        if (!file_) {
+            pos_ += pos_ < text_.size() ? 1 : 0;
+        } else if (Peek() >= 0) {
+            ahead_ = Unread;
+        }
+    }
+
+private:
+    std::FILE* file_ = nullptr;
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    static constexpr int Unread = -2;
+    int ahead_ = Unread;  // the file's next character, once peeked
+};
+
+bool IsBlank(int c) { return c == ' ' || c == '\t'; }
+bool EndsField(int c) { return c < 0 || c == ',' || IsBlank(c) || c == '\r' || c == '\n'; }
+
+// One field: blanks before it skipped, the text up to its separator, then blanks and one comma
+// or line break (CR, LF or CR LF) consumed. An empty field reads as 0.
+Cell ReadField(CharSource& in) {
+    while (IsBlank(in.Peek())) in.Skip();
+    std::string field;
+    for (int c = in.Peek(); !EndsField(c); c = in.Peek()) {
+        if (field.size() < MaxFieldLength) field.push_back(static_cast<char>(c));
+        in.Skip();
+    }
+    while (IsBlank(in.Peek())) in.Skip();
+    const int separator = in.Peek();
+    if (separator == ',' || separator == '\n') {
+        in.Skip();
+    } else if (separator == '\r') {
+        in.Skip();
+        if (in.Peek() == '\n') in.Skip();
+    }
+    return static_cast<Cell>(RoundToLow8Bits(ReadNumber(field)));
+}
+
+LevelMap ReadCells(CharSource& in) {
+    LevelMap map;
+    for (int k = 0; k < CellCount && in.Peek() >= 0; ++k) map.Cells[k] = ReadField(in);
+    return map;
+}
+
+}  // namespace
+
+std::string LevelPath(std::int64_t levelNumber) {
+    return "lvl\\Level" + std::to_string(levelNumber) + ".dat";
+}
+
+std::optional<LevelMap> ReadLevelFile(std::string_view path) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::fopen(presentation::NativePath(path).c_str(), "rb"), std::fclose);
+    if (!file) return std::nullopt;
+    CharSource in(file.get());
+    return ReadCells(in);
+}
+
+LevelMap ParseLevelText(std::string_view text) {
+    CharSource in(text);
+    return ReadCells(in);
+}
+
+void LoadLevel(GameState& game) {
+    const std::string path = LevelPath(game.LevelNumber);
+    std::optional<LevelMap> map = ReadLevelFile(path);
+    if (!map) {
+        ReportError("ERROR", "Could not open file '" + path + "'", 1);
+        return;  // only when a test's exit handler returns
+    }
+    game.Map = *map;
+    game.Needed() = 0;
+    for (Cell c : game.Map.Cells) game.Needed() += CountsAsNeeded(c) ? 1 : 0;
+}
+
+void FindStart(GameState& game) {
+    game.Player.X = 1;
+    game.Player.Y = 1;
+    for (std::int32_t x = 0; x < MapSize; ++x)
+        for (std::int32_t y = 0; y < MapSize; ++y)
+            if (game.Map.At(x, y) == StairUp) game.Player.X = x, game.Player.Y = y;
+}
+
+void RestartLevel(GameState& game) {
+    LoadLevel(game);
+    FindStart(game);
+    game.Player.Dead = 0;
+    game.Collected() = 0;
+    game.Player.HasPickaxe = 0;
+    game.Player.HasTnt = 0;
+    game.Dug() = 0;
+    game.Flames.Countdown.fill(-1);
+}
+
+}  // namespace world
