@@ -6,8 +6,12 @@ namespace {
 ProgramFlags flags;
 }
 
-ProgramFlags& Flags() { return flags; }
+ProgramFlags& Flags() {
+    return flags;
+}
 
-void ResetFlags() { flags = ProgramFlags{}; }
+void ResetFlags() {
+    flags = ProgramFlags{};
+}
 
 }  // namespace app

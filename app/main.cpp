@@ -1,3 +1,5 @@
 #include "app/play_loop.h"
 
-int main(int argc, char** argv) { return app::RunGame(argc, argv); }
+int main(int argc, char** argv) {
+    return app::RunGame(argc, argv);
+}

@@ -15,7 +15,9 @@ SoundCalls& Calls() {
 
 }  // namespace
 
-SoundCalls SetSoundCalls(SoundCalls calls) { return std::exchange(Calls(), std::move(calls)); }
+SoundCalls SetSoundCalls(SoundCalls calls) {
+    return std::exchange(Calls(), std::move(calls));
+}
 
 void OpenSound(std::string_view file, std::string_view alias) {
     if (Calls().Open) Calls().Open(file, alias);

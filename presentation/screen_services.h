@@ -49,7 +49,7 @@ enum class LoadStatus { Loaded, FileMissing, BadFile };
 
 // Where a drawing operation paints: the screen, or an image (a null image paints nothing).
 class DrawTarget {
-public:
+  public:
     constexpr DrawTarget() = default;  // the screen
     DrawTarget(ImageBuffer* image) : image_(image), isScreen_(false) {}
     DrawTarget(const Image& image) : image_(image.get()), isScreen_(false) {}
@@ -57,7 +57,7 @@ public:
     bool IsScreen() const { return isScreen_; }
     ImageBuffer* GetImage() const { return image_; }
 
-private:
+  private:
     ImageBuffer* image_ = nullptr;
     bool isScreen_ = true;
 };
@@ -117,8 +117,8 @@ inline void PutImage(std::int32_t x, std::int32_t y, const Image& image, PutMode
 }
 
 // Both end points belong to the figure; box corners may come in either order.
-void DrawLine(DrawTarget target, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-              std::int32_t y2, Pixel colour, LineKind kind);
+void DrawLine(DrawTarget target, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+              Pixel colour, LineKind kind);
 // A circle outline or a filled disc; a radius of 0 or less draws nothing.
 void DrawCircle(DrawTarget target, std::int32_t cx, std::int32_t cy, std::int32_t radius,
                 Pixel colour, bool filled);

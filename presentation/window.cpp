@@ -1,0 +1,502 @@
+// The real window: every SDL call of the game happens on this file's event thread. It turns
+// window events into the screen's input state (under InputMutex) and copies changed framebuffer
+// rows into a streaming texture (under DrawMutex) when no frame lock is held.
+#include "presentation/window.h"
+
+#include <SDL.h>
+
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "presentation/screen_state.h"
+
+namespace presentation::detail {
+
+struct Window::Impl {
+    explicit Impl(ScreenState& screen) : Screen(screen) {}
+
+    ScreenState& Screen;
+    std::thread Thread;
+    std::atomic<bool> StopRequested{false};
+    std::atomic<bool> WakePending{false};
+    std::atomic<bool> PointerChanged{false};
+    Uint32 WakeEvent = 0;  // our own event type, pushed to end a wait early
+
+    std::mutex StartMutex;
+    std::condition_variable StartSignal;
+    int StartResult = 0;  // 0 waiting, 1 open, -1 failed
+
+    SDL_Window* Win = nullptr;
+    SDL_Renderer* Renderer = nullptr;
+    SDL_Texture* Texture = nullptr;
+    bool Repaint = false;  // the window needs the texture shown again
+
+    bool Open();
+    void Close();
+    void Run();
+    void Handle(const SDL_Event& e);
+    void HandleKey(const SDL_KeyboardEvent& key, bool down);
+    void HandleText(const char* utf8);
+    void HandleWindowEvent(const SDL_WindowEvent& w);
+    void Present();
+    void Wake();
+    void ReportStart(int result);
+};
+
+namespace {
+
+// The program's file name without extension, as the window title.
+std::string ProgramTitle() {
+    std::string name = program_invocation_short_name;
+    if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
+    return name;
+}
+
+// Keys that type no character: they reach the key ring as 255 and their scan code.
+bool IsExtendedKey(SDL_Scancode code, Uint16 mod) {
+    if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) return true;
+    if (code >= SDL_SCANCODE_INSERT && code <= SDL_SCANCODE_UP) return true;
+    const bool keypadDigit = code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_PERIOD;
+    return keypadDigit && !(mod & KMOD_NUM);
+}
+
+}  // namespace
+
+int SetOneScanCode(int libraryScanCode) {
+    switch (libraryScanCode) {
+        case SDL_SCANCODE_ESCAPE:
+            return 1;
+        case SDL_SCANCODE_1:
+            return 2;
+        case SDL_SCANCODE_2:
+            return 3;
+        case SDL_SCANCODE_3:
+            return 4;
+        case SDL_SCANCODE_4:
+            return 5;
+        case SDL_SCANCODE_5:
+            return 6;
+        case SDL_SCANCODE_6:
+            return 7;
+        case SDL_SCANCODE_7:
+            return 8;
+        case SDL_SCANCODE_8:
+            return 9;
+        case SDL_SCANCODE_9:
+            return 10;
+        case SDL_SCANCODE_0:
+            return 11;
+        case SDL_SCANCODE_MINUS:
+            return 12;
+        case SDL_SCANCODE_EQUALS:
+            return 13;
+        case SDL_SCANCODE_BACKSPACE:
+            return 14;
+        case SDL_SCANCODE_TAB:
+            return 15;
+        case SDL_SCANCODE_Q:
+            return 16;
+        case SDL_SCANCODE_W:
+            return 17;
+        case SDL_SCANCODE_E:
+            return 18;
+        case SDL_SCANCODE_R:
+            return 19;
+        case SDL_SCANCODE_T:
+            return 20;
+        case SDL_SCANCODE_Y:
+            return 21;
+        case SDL_SCANCODE_U:
+            return 22;
+        case SDL_SCANCODE_I:
+            return 23;
+        case SDL_SCANCODE_O:
+            return 24;
+        case SDL_SCANCODE_P:
+            return 25;
+        case SDL_SCANCODE_LEFTBRACKET:
+            return 26;
+        case SDL_SCANCODE_RIGHTBRACKET:
+            return 27;
+        case SDL_SCANCODE_RETURN:
+        case SDL_SCANCODE_KP_ENTER:
+            return 28;
+        case SDL_SCANCODE_LCTRL:
+        case SDL_SCANCODE_RCTRL:
+            return 29;
+        case SDL_SCANCODE_A:
+            return 30;
+        case SDL_SCANCODE_S:
+            return 31;
+        case SDL_SCANCODE_D:
+            return 32;
+        case SDL_SCANCODE_F:
+            return 33;
+        case SDL_SCANCODE_G:
+            return 34;
+        case SDL_SCANCODE_H:
+            return 35;
+        case SDL_SCANCODE_J:
+            return 36;
+        case SDL_SCANCODE_K:
+            return 37;
+        case SDL_SCANCODE_L:
+            return 38;
+        case SDL_SCANCODE_SEMICOLON:
+            return 39;
+        case SDL_SCANCODE_APOSTROPHE:
+            return 40;
+        case SDL_SCANCODE_GRAVE:
+            return 41;
+        case SDL_SCANCODE_LSHIFT:
+            return 42;
+        case SDL_SCANCODE_BACKSLASH:
+            return 43;
+        case SDL_SCANCODE_Z:
+            return 44;
+        case SDL_SCANCODE_X:
+            return 45;
+        case SDL_SCANCODE_C:
+            return 46;
+        case SDL_SCANCODE_V:
+            return 47;
+        case SDL_SCANCODE_B:
+            return 48;
+        case SDL_SCANCODE_N:
+            return 49;
+        case SDL_SCANCODE_M:
+            return 50;
+        case SDL_SCANCODE_COMMA:
+            return 51;
+        case SDL_SCANCODE_PERIOD:
+            return 52;
+        case SDL_SCANCODE_SLASH:
+        case SDL_SCANCODE_KP_DIVIDE:
+            return 53;
+        case SDL_SCANCODE_RSHIFT:
+            return 54;
+        case SDL_SCANCODE_KP_MULTIPLY:
+            return 55;
+        case SDL_SCANCODE_LALT:
+        case SDL_SCANCODE_RALT:
+            return 56;
+        case SDL_SCANCODE_SPACE:
+            return 57;
+        case SDL_SCANCODE_CAPSLOCK:
+            return 58;
+        case SDL_SCANCODE_F1:
+            return 59;
+        case SDL_SCANCODE_F2:
+            return 60;
+        case SDL_SCANCODE_F3:
+            return 61;
+        case SDL_SCANCODE_F4:
+            return 62;
+        case SDL_SCANCODE_F5:
+            return 63;
+        case SDL_SCANCODE_F6:
+            return 64;
+        case SDL_SCANCODE_F7:
+            return 65;
+        case SDL_SCANCODE_F8:
+            return 66;
+        case SDL_SCANCODE_F9:
+            return 67;
+        case SDL_SCANCODE_F10:
+            return 68;
+        case SDL_SCANCODE_NUMLOCKCLEAR:
+            return 69;
+        case SDL_SCANCODE_SCROLLLOCK:
+            return 70;
+        case SDL_SCANCODE_HOME:
+        case SDL_SCANCODE_KP_7:
+            return 71;
+        case SDL_SCANCODE_UP:
+        case SDL_SCANCODE_KP_8:
+            return 72;
+        case SDL_SCANCODE_PAGEUP:
+        case SDL_SCANCODE_KP_9:
+            return 73;
+        case SDL_SCANCODE_KP_MINUS:
+            return 74;
+        case SDL_SCANCODE_LEFT:
+        case SDL_SCANCODE_KP_4:
+            return 75;
+        case SDL_SCANCODE_KP_5:
+            return 76;
+        case SDL_SCANCODE_RIGHT:
+        case SDL_SCANCODE_KP_6:
+            return 77;
+        case SDL_SCANCODE_KP_PLUS:
+            return 78;
+        case SDL_SCANCODE_END:
+        case SDL_SCANCODE_KP_1:
+            return 79;
+        case SDL_SCANCODE_DOWN:
+        case SDL_SCANCODE_KP_2:
+            return 80;
+        case SDL_SCANCODE_PAGEDOWN:
+        case SDL_SCANCODE_KP_3:
+            return 81;
+        case SDL_SCANCODE_INSERT:
+        case SDL_SCANCODE_KP_0:
+            return 82;
+        case SDL_SCANCODE_DELETE:
+        case SDL_SCANCODE_KP_PERIOD:
+            return 83;
+        case SDL_SCANCODE_F11:
+            return 87;
+        case SDL_SCANCODE_F12:
+            return 88;
+        case SDL_SCANCODE_LGUI:
+            return 91;
+        case SDL_SCANCODE_RGUI:
+            return 92;
+        case SDL_SCANCODE_APPLICATION:
+            return 93;
+        default:
+            return 0;
+    }
+}
+
+std::unique_ptr<Window> Window::Start(ScreenState& screen) {
+    auto impl = std::make_unique<Impl>(screen);
+    Impl* raw = impl.get();
+    raw->Thread = std::thread([raw] { raw->Run(); });
+    std::unique_lock lock(raw->StartMutex);
+    raw->StartSignal.wait(lock, [raw] { return raw->StartResult != 0; });
+    const bool opened = raw->StartResult > 0;
+    lock.unlock();
+    if (!opened) {
+        raw->Thread.join();
+        return nullptr;
+    }
+    return std::unique_ptr<Window>(new Window(std::move(impl)));
+}
+
+Window::Window(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+
+Window::~Window() {
+    Stop();
+}
+
+void Window::RequestShow() {
+    impl_->Wake();
+}
+
+void Window::RequestPointerUpdate() {
+    impl_->PointerChanged = true;
+    impl_->Wake();
+}
+
+void Window::Stop() {
+    if (!impl_ || !impl_->Thread.joinable()) return;
+    impl_->StopRequested = true;
+    impl_->Wake();
+    impl_->Thread.join();
+}
+
+void Window::Impl::Wake() {
+    if (WakeEvent == 0 || WakePending.exchange(true)) return;
+    SDL_Event e{};
+    e.type = WakeEvent;
+    SDL_PushEvent(&e);
+}
+
+void Window::Impl::ReportStart(int result) {
+    std::lock_guard lock(StartMutex);
+    StartResult = result;
+    StartSignal.notify_all();
+}
+
+bool Window::Impl::Open() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    const int w = Screen.Frame.Width;
+    const int h = Screen.Frame.Height;
+    Win = SDL_CreateWindow(ProgramTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                           w, h, SDL_WINDOW_SHOWN);
+    if (!Win) return false;
+    Renderer = SDL_CreateRenderer(Win, -1, 0);
+    if (!Renderer) Renderer = SDL_CreateRenderer(Win, -1, SDL_RENDERER_SOFTWARE);
+    if (!Renderer) return false;
+    Texture =
+        SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    if (!Texture) return false;
+    WakeEvent = SDL_RegisterEvents(1);
+    if (WakeEvent == static_cast<Uint32>(-1)) return false;
+    SDL_StartTextInput();
+    Repaint = true;
+    return true;
+}
+
+void Window::Impl::Close() {
+    if (Texture) SDL_DestroyTexture(Texture);
+    if (Renderer) SDL_DestroyRenderer(Renderer);
+    if (Win) SDL_DestroyWindow(Win);
+    Texture = nullptr;
+    Renderer = nullptr;
+    Win = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_Quit();
+}
+
+void Window::Impl::Run() {
+    if (!Open()) {
+        Close();
+        ReportStart(-1);
+        return;
+    }
+    ReportStart(1);
+    while (!StopRequested) {
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, 100)) {
+            Handle(e);
+            while (SDL_PollEvent(&e)) Handle(e);
+        }
+        Present();
+    }
+    Close();
+}
+
+void Window::Impl::Present() {
+    bool changed = false;
+    {
+        std::lock_guard lock(Screen.DrawMutex);
+        if (Screen.LockCount == 0 && Screen.ChangedLast >= 0) {
+            const SDL_Rect rows{0, Screen.ChangedFirst, Screen.Frame.Width,
+                                Screen.ChangedLast - Screen.ChangedFirst + 1};
+            SDL_UpdateTexture(Texture, &rows, Screen.Frame.Row(Screen.ChangedFirst),
+                              Screen.Frame.Width * static_cast<int>(sizeof(Pixel)));
+            Screen.ChangedFirst = INT_MAX;
+            Screen.ChangedLast = -1;
+            changed = true;
+        }
+    }
+    if (!changed && !Repaint) return;
+    Repaint = false;
+    SDL_RenderCopy(Renderer, Texture, nullptr, nullptr);
+    SDL_RenderPresent(Renderer);
+}
+
+void Window::Impl::Handle(const SDL_Event& e) {
+    std::lock_guard lock(Screen.InputMutex);
+    InputState& in = Screen.Input;
+    switch (e.type) {
+        case SDL_KEYDOWN:
+            HandleKey(e.key, true);
+            break;
+        case SDL_KEYUP:
+            HandleKey(e.key, false);
+            break;
+        case SDL_TEXTINPUT:
+            HandleText(e.text.text);
+            break;
+        case SDL_MOUSEMOTION:
+            in.MouseX = e.motion.x;
+            in.MouseY = e.motion.y;
+            in.PointerInside = e.motion.x >= 0 && e.motion.y >= 0 &&
+                               e.motion.x < Screen.Frame.Width && e.motion.y < Screen.Frame.Height;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const int bit = e.button.button == SDL_BUTTON_LEFT     ? 1
+                            : e.button.button == SDL_BUTTON_RIGHT  ? 2
+                            : e.button.button == SDL_BUTTON_MIDDLE ? 4
+                                                                   : 0;
+            in.Buttons = e.type == SDL_MOUSEBUTTONDOWN ? (in.Buttons | bit) : (in.Buttons & ~bit);
+            in.MouseX = e.button.x;
+            in.MouseY = e.button.y;
+            break;
+        }
+        case SDL_MOUSEWHEEL:
+            in.Wheel += e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+            break;
+        case SDL_WINDOWEVENT:
+            HandleWindowEvent(e.window);
+            break;
+        default:
+            if (e.type == WakeEvent) {
+                WakePending = false;
+                if (PointerChanged.exchange(false))
+                    SDL_ShowCursor(in.MouseVisible ? SDL_ENABLE : SDL_DISABLE);
+            }
+            break;
+    }
+}
+
+void Window::Impl::HandleKey(const SDL_KeyboardEvent& key, bool down) {
+    InputState& in = Screen.Input;
+    const int code = SetOneScanCode(key.keysym.scancode);
+    if (code > 0) in.Held[code] = down;
+    if (!down) return;
+    switch (key.keysym.sym) {
+        case SDLK_BACKSPACE:
+            return in.PushKey(8);
+        case SDLK_TAB:
+            return in.PushKey(9);
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return in.PushKey(13);
+        case SDLK_ESCAPE:
+            return in.PushKey(27);
+        default:
+            break;
+    }
+    // Keys that type characters arrive again as text input; only the others go in here.
+    if (code > 0 && IsExtendedKey(key.keysym.scancode, key.keysym.mod))
+        in.PushKey(ExtendedKey(code));
+}
+
+void Window::Impl::HandleText(const char* utf8) {
+    // Characters below 256 are kept as one byte each; others have no place in the game's texts.
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8);
+    while (*p) {
+        unsigned codePoint = *p;
+        int extra = 0;
+        if (codePoint >= 0xF0)
+            codePoint &= 0x07, extra = 3;
+        else if (codePoint >= 0xE0)
+            codePoint &= 0x0F, extra = 2;
+        else if (codePoint >= 0xC0)
+            codePoint &= 0x1F, extra = 1;
+        ++p;
+        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p)
+            codePoint = (codePoint << 6) | (*p & 0x3F);
+        if (codePoint >= 32 && codePoint < 256 && codePoint != 127)
+            Screen.Input.PushKey(static_cast<TypedKey>(codePoint));
+    }
+}
+
+void Window::Impl::HandleWindowEvent(const SDL_WindowEvent& w) {
+    InputState& in = Screen.Input;
+    switch (w.event) {
+        case SDL_WINDOWEVENT_ENTER:
+            in.PointerInside = true;
+            break;
+        case SDL_WINDOWEVENT_LEAVE:
+            in.PointerInside = false;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            in.ReleaseAll();
+            in.Active = w.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            // The close button closes nothing: it types a key the game does not read.
+            in.PushKey(ExtendedKey('k'));
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            Repaint = true;
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace presentation::detail

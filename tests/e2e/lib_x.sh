@@ -1,0 +1,91 @@
+# Shared helpers for the end-to-end tests: a private X server, finding the game's window,
+# keys, mouse and screenshots read back as pixels. Source it; it cleans up on exit.
+# Everything polls with a timeout instead of sleeping blindly, so a slow machine only waits longer.
+
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d /tmp/game-e2e.XXXXXX)
+XVFB_PID=""
+GAME_PID=""
+
+e2e_cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_for <seconds> <command...>: polls every 50 ms until the command succeeds.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
+
+# start_x: a private X server on the first free display from :90; keys held with xdotool keydown
+# do not auto-repeat.
+start_x() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ardelay 600000 -arinterval 600000 \
+            >"$E2E_TMP/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        if wait_for 10 xdpyinfo; then return 0; fi
+        kill "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=""
+    done
+    fail "no X server could be started"
+}
+
+# start_game <game> [args...]: starts the program in the background (working directory: the
+# caller's), with its output in $E2E_TMP/game.log.
+start_game() {
+    "$@" >"$E2E_TMP/game.log" 2>&1 &
+    GAME_PID=$!
+}
+
+# window_id: the id of the window titled exactly "game" (empty when there is none).
+window_id() { xdotool search --name '^game$' 2>/dev/null | head -n 1; }
+has_window() { [ -n "$(window_id)" ]; }
+
+# wait_window <seconds>: waits for the game's window and prints its id.
+wait_window() {
+    wait_for "$1" has_window || true
+    local id
+    id=$(window_id)
+    [ -n "$id" ] || fail "no window titled 'game' appeared; log: $(cat "$E2E_TMP/game.log")"
+    echo "$id"
+}
+
+# window_size <id>: prints "WIDTHxHEIGHT".
+window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+
+# screenshot <id> <file.png>
+screenshot() { import -window "$1" "$2"; }
+
+# pixel <file.png> <x> <y>: the pixel as RRGGBB (upper case).
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr a-f A-F; }
+
+# wait_exit <seconds>: waits for the game to end and sets GAME_STATUS to its exit status (not in
+# a subshell: only this shell can wait for its own child).
+wait_exit() {
+    local seconds=$1 deadline=$((SECONDS + $1))
+    while kill -0 "$GAME_PID" 2>/dev/null; do
+        [ $SECONDS -ge $deadline ] && fail "the game did not end within ${seconds} s"
+        sleep 0.05
+    done
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
+    GAME_PID=""
+}

@@ -1,0 +1,16 @@
+# Smoke test: the real program opens its 1024 x 768 window titled "game" under a private X
+# server, and holding Escape ends it with status 0.
+game=$1
+source "$(dirname "$0")/lib_x.sh"
+
+start_x
+start_game "$game"
+id=$(wait_window 20)
+size=$(window_size "$id")
+[ "$size" = "1024x768" ] || fail "window is $size, expected 1024x768"
+
+xdotool keydown Escape
+wait_exit 20
+xdotool keyup Escape
+[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
+echo "smoke: ok"
