@@ -3,28 +3,23 @@
 #include "gui/button.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <utility>
 
 #include "gui/program_end.h"
+#include "presentation/image_loading.h"
 
 namespace gui {
 
 namespace {
 
-std::int32_t ReadInt32LE(const std::array<unsigned char, 26>& b, std::size_t at) {
-    const std::uint32_t u = std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 |
-                            std::uint32_t{b[at + 2]} << 16 | std::uint32_t{b[at + 3]} << 24;
-    return static_cast<std::int32_t>(u);
-}
-
 // A picture the size its header gives, every pixel the key colour, then the bitmap read into it.
 presentation::Image LoadPicture(std::string_view path, std::int32_t& width, std::int32_t& height) {
-    const BitmapSize size = ProbeBitmapSize(path);
+    const presentation::BitmapSize size = presentation::ProbeBitmapSize(path);
     width = size.Width;
-    height = size.Height;
+    // A top-down bitmap marks itself with a negative height; the picture is just as tall.
+    height = size.Height == std::numeric_limits<std::int32_t>::min() ? 0 : std::abs(size.Height);
     presentation::Image image = presentation::CreateImage(width, height);
     presentation::LoadBitmap(path, image);
     return image;
@@ -35,20 +30,6 @@ void ReportMissing(const presentation::Image& image) {
 }
 
 }  // namespace
-
-BitmapSize ProbeBitmapSize(std::string_view path) {
-    std::FILE* file = std::fopen(presentation::NativePath(path).c_str(), "rb");
-    if (!file) return {0, 0};
-    std::array<unsigned char, 26> header{};  // a short file leaves the rest 0
-    const std::size_t got = std::fread(header.data(), 1, header.size(), file);
-    std::fclose(file);
-    if (got < 2 || header[0] != 'B' || header[1] != 'M') return {0, 0};
-    const std::int32_t width = ReadInt32LE(header, 18);
-    std::int32_t height = ReadInt32LE(header, 22);
-    // Rows stored top row first are marked by a negative height; the picture is as tall.
-    if (height < 0) height = height == std::numeric_limits<std::int32_t>::min() ? 0 : -height;
-    return {width, height};
-}
 
 Button::Button(std::string_view buttID, gui::Event event, std::int32_t buttX, std::int32_t buttY,
                std::string_view upFile, std::string_view downFile)

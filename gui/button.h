@@ -43,13 +43,4 @@ struct Button {
     std::uint8_t Hovered = 0;       // 1 while the pointer is inside (set by Update)
 };
 
-// Width and height from a bitmap file's header: "BM" at bytes 0-1, then 32-bit little-endian
-// signed values at offsets 18 and 22; bytes past the end of a short file read as 0. (0, 0) when the
-// file cannot be read or is not a bitmap. A top-down bitmap's negative height is given as its size.
-struct BitmapSize {
-    std::int32_t Width;
-    std::int32_t Height;
-};
-BitmapSize ProbeBitmapSize(std::string_view path);
-
 }  // namespace gui
