@@ -48,7 +48,11 @@ void RadioButton::Draw() const {
 
 void RadioButton::Erase() const {
     if (Hidden) return;
-    for (const RadioOption& o : Options) ScreenDisc(o.X, o.Y, 10, colour::Black);
+    // Around the option's centre: a disc about its corner would leave the far side of the option
+    // standing.
+    for (const RadioOption& o : Options) {
+        ScreenDisc(std::int64_t{o.X} + 5, std::int64_t{o.Y} + 5, 10, colour::Black);
+    }
 }
 
 }  // namespace gui

@@ -24,7 +24,7 @@ struct RadioButton {
     void AddOption(std::int32_t x, std::int32_t y);
     void Update();
     void Draw() const;   // only while shown
-    void Erase() const;  // a black disc of radius 10 on each option's corner; only while shown
+    void Erase() const;  // a black disc of radius 10 over each option; only while shown
     void Hide() { Hidden = 1; }
     void Show() { Hidden = 0; }
 
