@@ -64,7 +64,8 @@ function(game_add_e2e name script)
     endif()
     add_test(NAME ${name} COMMAND bash ${script} $<TARGET_FILE:game>
              WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-    set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT 180 RUN_SERIAL TRUE)
+    set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT 180 RUN_SERIAL TRUE
+        ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
 endfunction()
 
 # game_add_subdirectories(): add every direct subfolder that has a CMakeLists.txt.

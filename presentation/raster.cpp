@@ -120,10 +120,17 @@ void Text(ImageBuffer& t, std::int64_t x, std::int64_t y, std::string_view text,
     }
 }
 
-void KeyedRow(Pixel* __restrict dst, const Pixel* __restrict src, std::int64_t count) {
-    for (std::int64_t i = 0; i < count; ++i) {
-        const Pixel s = src[i];
-        dst[i] = ((s & 0xFFFFFF) == KeyColour) ? dst[i] : s;
+// Written without branches so that the compiler vectorises the row loop. Compiled twice, for AVX2
+// and for the x86-64 baseline; the loader picks one for the machine once, so the choice costs
+// nothing per row.
+__attribute__((target_clones("avx2", "default"))) void KeyedRect(
+    Pixel* __restrict dst, std::int64_t dstPitch, const Pixel* __restrict src,
+    std::int64_t srcPitch, std::int64_t width, std::int64_t rows) {
+    for (std::int64_t row = 0; row < rows; ++row, dst += dstPitch, src += srcPitch) {
+        for (std::int64_t i = 0; i < width; ++i) {
+            const Pixel s = src[i];
+            dst[i] = ((s & 0xFFFFFF) == KeyColour) ? dst[i] : s;
+        }
     }
 }
 
@@ -134,15 +141,11 @@ void Blit(ImageBuffer& t, std::int64_t x, std::int64_t y, const ImageBuffer& src
     const std::int64_t bottom = std::min<std::int64_t>(y + src.Height, t.Height);
     if (left >= right || top >= bottom) return;
     const std::int64_t count = right - left;
-    for (std::int64_t row = top; row < bottom; ++row) {
-        Pixel* d = t.Row(static_cast<int>(row)) + left;
-        const Pixel* s = src.Row(static_cast<int>(row - y)) + (left - x);
-        if (mode == PutMode::Opaque) {
-            std::memcpy(d, s, static_cast<std::size_t>(count) * sizeof(Pixel));
-        } else {
-            KeyedRow(d, s, count);
-        }
-    }
+    Pixel* d = t.Row(static_cast<int>(top)) + left;
+    const Pixel* s = src.Row(static_cast<int>(top - y)) + (left - x);
+    if (mode == PutMode::Keyed) return KeyedRect(d, t.Width, s, src.Width, count, bottom - top);
+    for (std::int64_t row = top; row < bottom; ++row, d += t.Width, s += src.Width)
+        std::memcpy(d, s, static_cast<std::size_t>(count) * sizeof(Pixel));
 }
 
 }  // namespace presentation::raster

@@ -26,7 +26,8 @@ void Text(ImageBuffer& t, std::int64_t x, std::int64_t y, std::string_view text,
 // The whole source at (x, y); Keyed skips source pixels whose low 24 bits are the key colour.
 void Blit(ImageBuffer& t, std::int64_t x, std::int64_t y, const ImageBuffer& src, PutMode mode);
 
-// One row of a Keyed blit, written without branches so that the compiler vectorises it.
-void KeyedRow(Pixel* __restrict dst, const Pixel* __restrict src, std::int64_t count);
+// The rows of a Keyed blit: pitches in pixels, the width and rows already clipped.
+void KeyedRect(Pixel* __restrict dst, std::int64_t dstPitch, const Pixel* __restrict src,
+               std::int64_t srcPitch, std::int64_t width, std::int64_t rows);
 
 }  // namespace presentation::raster

@@ -68,19 +68,13 @@ bool ValidSize(std::int64_t width, std::int64_t height) {
            width * height <= MaxImagePixels;
 }
 
-// Releases one frame lock; when none is left and rows changed, the window shows them.
-void Release(detail::ScreenState& s) {
-    bool show = false;
-    {
-        std::lock_guard lock(s.DrawMutex);
-        if (s.LockCount > 0) --s.LockCount;
-        if (s.LockCount == 0 && s.ChangedLast >= 0) {
-            show = true;
-            ++s.ShownFrames;
-            if (s.Memory) s.ChangedFirst = INT_MAX, s.ChangedLast = -1;
-        }
-    }
-    if (show) detail::RequestShow(s);
+// Counts a frame as shown when no lock is left and rows changed; the caller holds DrawMutex.
+// True when the window should be asked to show it.
+bool FrameDone(detail::ScreenState& s) {
+    if (s.LockCount > 0 || s.ChangedLast < 0) return false;
+    ++s.ShownFrames;
+    if (s.Memory) s.ChangedFirst = INT_MAX, s.ChangedLast = -1;
+    return true;
 }
 
 }  // namespace
@@ -119,6 +113,7 @@ void LockScreen() {
 void UnlockScreen(std::int32_t firstRow, std::int32_t lastRow) {
     auto* s = Current();
     if (!s) return;
+    bool show = false;
     {
         std::lock_guard lock(s->DrawMutex);
         if (firstRow < 0 && lastRow < 0) {
@@ -126,22 +121,26 @@ void UnlockScreen(std::int32_t firstRow, std::int32_t lastRow) {
         } else {
             detail::MarkRows(*s, std::min(firstRow, lastRow), std::max(firstRow, lastRow));
         }
+        if (s->LockCount > 0) --s->LockCount;
+        show = FrameDone(*s);
     }
-    Release(*s);
+    if (show) detail::RequestShow(*s);
 }
 
-// Runs one drawing operation on the framebuffer as its own locked frame.
+// Runs one drawing operation on the framebuffer. Holding DrawMutex keeps the window from showing
+// a half-drawn operation; outside a LockScreen pair the operation is then shown on its own.
 template <typename Draw>
 void OnScreen(std::int64_t firstRow, std::int64_t lastRow, Draw&& draw) {
     auto* s = Current();
     if (!s) return;
+    bool show = false;
     {
         std::lock_guard lock(s->DrawMutex);
-        ++s->LockCount;
         draw(s->Frame);
         detail::MarkRows(*s, firstRow, lastRow);
+        show = FrameDone(*s);
     }
-    Release(*s);
+    if (show) detail::RequestShow(*s);
 }
 
 void ClearScreen() {

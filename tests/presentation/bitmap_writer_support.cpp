@@ -10,7 +10,7 @@ namespace presentation::testing {
 
 namespace {
 
-void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+void Put(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
