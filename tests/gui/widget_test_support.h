@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -35,8 +36,18 @@ class WidgetTest : public ::testing::Test {
     ~WidgetTest() override {
         SetExitHandler(previous_);
         presentation::CloseScreen();
+        for (const std::string& path : WrittenFiles()) std::filesystem::remove(path);
+        WrittenFiles().clear();
     }
 
+  public:
+    // Files a test wrote; removed when it ends.
+    static std::vector<std::string>& WrittenFiles() {
+        static std::vector<std::string> files;
+        return files;
+    }
+
+  protected:
     static presentation::Pixel At(int x, int y) { return pt::ScreenPixel(x, y) & 0xFFFFFF; }
     static void Mouse(int x, int y, int buttons = 0) { pt::SetMouse(x, y, buttons); }
     static void Press(int x, int y) { pt::SetMouse(x, y, 1); }
@@ -72,7 +83,10 @@ int EndStatus(F&& f) {
 // A 24-bit bottom-up (or top-down) bitmap of one colour, written to a temporary file.
 inline std::string WriteBitmap(const std::string& name, int width, int height,
                                presentation::Pixel colour, bool topDown = false) {
-    const std::string path = (std::filesystem::temp_directory_path() / name).string();
+    // Named after the process too: two builds' tests may run side by side on one machine.
+    const std::string path =
+        (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_" + name))
+            .string();
     const int rowBytes = (width * 3 + 3) / 4 * 4;
     const std::uint32_t dataSize = static_cast<std::uint32_t>(rowBytes * height);
     std::vector<unsigned char> b(54 + dataSize, 0);
@@ -96,6 +110,7 @@ inline std::string WriteBitmap(const std::string& name, int width, int height,
             p[2] = (colour >> 16) & 0xFF;
         }
     }
+    WidgetTest::WrittenFiles().push_back(path);
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
     return path;
