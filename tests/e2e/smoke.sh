@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib_x.sh"
 
 start_x
 start_game "$game"
-id=$(wait_window 20)
+id=$(wait_window 60)
 size=$(window_size "$id")
 [ "$size" = "1024x768" ] || fail "window is $size, expected 1024x768"
 
