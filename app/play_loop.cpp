@@ -6,6 +6,7 @@
 #include "app/flags.h"
 #include "app/game_timer.h"
 #include "app/sound_bank.h"
+#include "gui/error_window.h"
 #include "gui/frame_pacer.h"
 #include "presentation/screen_services.h"
 
@@ -40,8 +41,9 @@ void PlayLoop(PlaySession& session) {
 
 }  // namespace
 
-int RunGame(int /*argc*/, char** /*argv*/) {
+int RunGame(int argc, char** argv) {
     RegisterSounds();
+    gui::ShowErrorWindow(1, argc, argv);  // "ERROR" as argument 1: only the error window runs
     if (!presentation::OpenScreen(ScreenWidth, ScreenHeight, 32)) {
         // Without a window there is nothing to play; say so instead of running blind.
         std::fprintf(stderr, "game: cannot open a %dx%d window (is a display available?)\n",
