@@ -20,6 +20,8 @@ GameState::GameState() : Player(Map) {
     presentation::LoadTileImages(TileImages);
 }
 
-std::unique_ptr<GameState> InitGame() { return std::make_unique<GameState>(); }
+std::unique_ptr<GameState> InitGame() {
+    return std::make_unique<GameState>();
+}
 
 }  // namespace world

@@ -19,7 +19,7 @@ constexpr std::size_t MaxFieldLength = 4096;
 
 // Characters from a file or from memory, one at a time; -1 at the end.
 class CharSource {
-public:
+  public:
     explicit CharSource(std::FILE* file) : file_(file) {}
     explicit CharSource(std::string_view text) : text_(text) {}
 
@@ -36,7 +36,7 @@ public:
         }
     }
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -44,8 +44,12 @@ private:
     int ahead_ = Unread;  // the file's next character, once peeked
 };
 
-bool IsBlank(int c) { return c == ' ' || c == '\t'; }
-bool EndsField(int c) { return c < 0 || c == ',' || IsBlank(c) || c == '\r' || c == '\n'; }
+bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+bool EndsField(int c) {
+    return c < 0 || c == ',' || IsBlank(c) || c == '\r' || c == '\n';
+}
 
 // One field: blanks before it skipped, the text up to its separator, then blanks and one comma
 // or line break (CR, LF or CR LF) consumed. An empty field reads as 0.
