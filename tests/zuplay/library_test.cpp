@@ -70,8 +70,7 @@ TEST(Library, ExportsEveryFunctionAndStaysLoadedUntilTheProcessEnds) {
             EXPECT_EQ(library.Call("ZuSampleLength", a.c_str()), 300);
             EXPECT_EQ(library.Call("ZuPlaySample", a.c_str()), -1);
             // Whichever device opened, the play moves on in real time and ends.
-            EXPECT_TRUE(
-                WaitFor([&] { return library.Call("ZuSampleCurPos", a.c_str()) == 300; }));
+            EXPECT_TRUE(WaitFor([&] { return library.Call("ZuSampleCurPos", a.c_str()) == 300; }));
             EXPECT_EQ(library.Call("ZuPlaySample", b.c_str()), -1);  // left playing
         }
         // dlclose leaves the library (and the aliases inside it) in place: it is released only
