@@ -120,7 +120,9 @@ void SetMouseVisible(int visible) {
     if (s->RealWindow) s->RealWindow->RequestPointerUpdate();
 }
 
-void SleepMs(std::int32_t milliseconds, int mode) {
+namespace {
+
+void SleepInMode(std::int32_t milliseconds, int mode) {
     if (mode == 1) return PlainSleep(milliseconds);
     if (mode != 0) return;
     if (milliseconds == -1) {
@@ -133,6 +135,14 @@ void SleepMs(std::int32_t milliseconds, int mode) {
         if (TakeTypedFlag()) return;
         if (!PollSleep(std::min<std::int32_t>(50, left))) return PlainSleep(left - 50);
     }
+}
+
+}  // namespace
+
+void SleepMs(std::int32_t milliseconds, int mode) {
+    SleepInMode(milliseconds, mode);
+    auto* s = Current();
+    if (s && s->Memory && s->SleepHook) s->SleepHook();
 }
 
 // ---- The memory screen's controls --------------------------------------------------------------
@@ -232,6 +242,10 @@ double SleptMilliseconds() {
 
 void SetIdleHook(std::function<void()> hook) {
     if (auto* s = Current()) s->IdleHook = std::move(hook);
+}
+
+void SetSleepHook(std::function<void()> hook) {
+    if (auto* s = Current()) s->SleepHook = std::move(hook);
 }
 
 }  // namespace testing

@@ -60,10 +60,11 @@ struct ScreenState {
     std::int32_t CursorColumn = 0;  // text cursor, in 8 x 8 cells
     std::int32_t CursorRow = 0;
 
-    bool Memory = false;             // memory-only: no window, fake clock
-    double FakeSeconds = 1.0;        // the memory screen's clock
-    double SleptMs = 0;              // memory screen: total slept
-    std::function<void()> IdleHook;  // memory screen: polled by blocking waits
+    bool Memory = false;              // memory-only: no window, fake clock
+    double FakeSeconds = 1.0;         // the memory screen's clock
+    double SleptMs = 0;               // memory screen: total slept
+    std::function<void()> IdleHook;   // memory screen: polled by blocking waits
+    std::function<void()> SleepHook;  // memory screen: after every SleepMs
 
     std::unique_ptr<Window> RealWindow;  // null for the memory screen
 };

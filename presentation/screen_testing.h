@@ -43,4 +43,8 @@ double SleptMilliseconds();
 // once.
 void SetIdleHook(std::function<void()> hook);
 
+// Called once at the end of every SleepMs, whatever its mode and length: lets a harness act inside
+// a loop that only paces itself by sleeping (a dialog waiting for its button).
+void SetSleepHook(std::function<void()> hook);
+
 }  // namespace presentation::testing

@@ -100,12 +100,16 @@ void LoadLevel(GameState& game) {
     const std::string path = LevelPath(game.LevelNumber);
     std::optional<LevelMap> map = ReadLevelFile(path);
     if (!map) {
-        ReportError("ERROR", "Could not open file '" + path + "'", 1);
+        ReportMissingLevelFile(game.LevelNumber);
         return;  // only when a test's exit handler returns
     }
     game.Map = *map;
     game.Needed() = 0;
     for (Cell c : game.Map.Cells) game.Needed() += CountsAsNeeded(c) ? 1 : 0;
+}
+
+void ReportMissingLevelFile(std::int64_t levelNumber) {
+    ReportError("ERROR", "Could not open file '" + LevelPath(levelNumber) + "'", 1);
 }
 
 void FindStart(GameState& game) {

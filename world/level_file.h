@@ -27,6 +27,10 @@ LevelMap ParseLevelText(std::string_view text);
 // that cannot be opened is reported (ReportError) and ends the program.
 void LoadLevel(GameState& game);
 
+// The fatal report of a level file that cannot be opened: "Could not open file 'lvl\LevelN.dat'"
+// through ReportError, which ends the program.
+void ReportMissingLevelFile(std::int64_t levelNumber);
+
 // Puts the player on the level's start stair: the last StairUp in column-major order, or (1, 1).
 void FindStart(GameState& game);
 

@@ -1,0 +1,63 @@
+// The replay harness: plays a script through GameStep frame by frame, headless, and reports how
+// the run ended. Used by the world's tests and by the replay tool; runs on the calling thread.
+//
+// A run opens its own 1024 x 768 memory screen (closing any screen that was open) and closes it
+// at the end; the fake clock only moves when the level-complete dialog sleeps. It resets the
+// program-wide flags, keeps sound effects on and records every play instead of sounding it,
+// starts the random sequence from the seed, builds a game state, loads the level and puts the
+// player on its start stair, exactly as the play loop does. Each frame it holds the script's
+// keys, runs GameStep and, like the play loop, restarts the level when "respawn" was pressed.
+// The level-complete dialog is driven through the memory screen's sleep hook: the harness
+// presses "nextlvl" when the script asks for it, and otherwise ends the run there. A missing
+// level file ends the run with the fatal report's message instead of ending the process.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/replay/script.h"
+#include "world/level_map.h"
+
+namespace replay {
+
+struct RunOptions {
+    std::optional<std::int32_t> Level;  // overrides the script's "level" (default 1)
+    std::optional<double> Seed;         // overrides the script's "seed" (default 1)
+};
+
+struct Outcome {
+    std::int32_t StartLevel = 0;      // the level the run began on
+    double Seed = 0;                  // the seed it used
+    std::int32_t LevelNumber = 0;     // the level being played (or finished) at the end
+    std::int64_t Frames = 0;          // frames played (GameStep calls)
+    std::int32_t LevelsFinished = 0;  // level-complete dialogs reached
+    bool Finished = false;            // the run ended on the level-complete dialog
+    bool Dead = false;                // the player is dead at the end
+    std::int32_t Deaths = 0;          // times the player died during the run
+    world::LevelMap Map;              // the map at the end
+    std::int32_t PlayerX = 0;         // the player's cell at the end
+    std::int32_t PlayerY = 0;
+    std::int32_t Collected = 0;  // counters at the end
+    std::int32_t Needed = 0;
+    std::int32_t Dug = 0;
+    bool HasPickaxe = false;
+    bool HasTnt = false;
+    std::int32_t TntFuse = 0;
+    std::string FatalMessage;  // the fatal report that ended the run (a missing level file)
+    std::vector<std::string> Problems;        // script lines that could not be played as written
+    std::map<std::string, int> SoundsPlayed;  // alias -> plays (sound effects were on)
+};
+
+// Plays the script. Never ends the process and never leaves hooks behind; a script that stops
+// on the dialog without "nextlvl", or asks for "nextlvl" with no dialog open, is reported in the
+// outcome (Finished, Problems), not thrown.
+Outcome Run(const Script& script, const RunOptions& options = {});
+
+// A short human-readable account (first line: "finished", "dead", "alive" or "ended"), followed
+// by the map with the player as "@" when asked.
+std::string Describe(const Outcome& outcome, bool withMap);
+
+}  // namespace replay

@@ -1,0 +1,160 @@
+// The replay tool: plays replay scripts headless and prints how each run ended; also prints a
+// level file as a picture and writes a level file from one. Run it from the folder that holds the
+// game's res and lvl folders. Single-threaded.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/replay/harness.h"
+#include "tools/replay/map_picture.h"
+#include "world/level_file.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: replay [--level N] [--seed S]... [--seeds FIRST-LAST] [--expect WHAT] [--map]"
+    " SCRIPT...\n"
+    "       replay --show LEVELFILE\n"
+    "       replay --make-level PICTURE LEVELFILE\n"
+    "Plays each script once per seed (the script's own seed, or 1, when none is given) and\n"
+    "prints how the run ended. WHAT is finished (default), dead or alive; the status is 0 when\n"
+    "every run ended so and played every line as written, 1 otherwise, 2 for a bad command line\n"
+    "or script. Cells a picture does not reach become massive walls ('#').\n";
+
+struct Options {
+    std::optional<std::int32_t> Level;
+    std::vector<double> Seeds;
+    std::string Expect = "finished";
+    bool Map = false;
+    std::vector<std::string> Scripts;
+};
+
+std::optional<std::string> ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "replay: %s\n", message.c_str());
+    return 2;
+}
+
+int ShowLevel(const std::string& path) {
+    const std::optional<world::LevelMap> map = world::ReadLevelFile(path);
+    if (!map) return Fail("cannot read " + path);
+    std::fputs(replay::CroppedPictureOfMap(*map).c_str(), stdout);
+    return 0;
+}
+
+int MakeLevel(const std::string& picturePath, const std::string& levelPath) {
+    const std::optional<std::string> picture = ReadText(picturePath);
+    if (!picture) return Fail("cannot read " + picturePath);
+    std::string error;
+    const std::optional<world::LevelMap> map =
+        replay::MapFromPicture(*picture, world::Massive, &error);
+    if (!map) return Fail(picturePath + ": " + error);
+    std::ofstream out(levelPath, std::ios::binary);
+    out << replay::LevelFileText(*map);
+    if (!out.flush()) return Fail("cannot write " + levelPath);
+    return 0;
+}
+
+bool ParseSeedRange(const std::string& range, std::vector<double>& seeds) {
+    int first = 0, last = 0;
+    char dash = 0;
+    std::istringstream in(range);
+    if (!(in >> first >> dash >> last) || dash != '-' || first > last || last - first > 10000)
+        return false;
+    for (int s = first; s <= last; ++s) seeds.push_back(s);
+    return true;
+}
+
+// False for a command line that cannot be understood.
+bool ParseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "--map") {
+            o.Map = true;
+        } else if (a == "--level" && hasValue) {
+            o.Level = std::stoi(argv[++i]);
+        } else if (a == "--seed" && hasValue) {
+            o.Seeds.push_back(std::stod(argv[++i]));
+        } else if (a == "--seeds" && hasValue) {
+            if (!ParseSeedRange(argv[++i], o.Seeds)) return false;
+        } else if (a == "--expect" && hasValue) {
+            o.Expect = argv[++i];
+            if (o.Expect != "finished" && o.Expect != "dead" && o.Expect != "alive") return false;
+        } else if (!a.empty() && a[0] == '-') {
+            return false;
+        } else {
+            o.Scripts.push_back(a);
+        }
+    }
+    return !o.Scripts.empty();
+}
+
+std::string FirstWord(const std::string& text) {
+    return text.substr(0, text.find(':'));
+}
+
+// Plays one script with every seed; false when a run did not end as expected.
+std::optional<bool> PlayScript(const std::string& path, const Options& o) {
+    const std::optional<std::string> text = ReadText(path);
+    if (!text) {
+        Fail("cannot read " + path);
+        return std::nullopt;
+    }
+    std::string error;
+    const std::optional<replay::Script> script = replay::ParseScript(*text, &error);
+    if (!script) {
+        Fail(path + ": " + error);
+        return std::nullopt;
+    }
+    std::vector<std::optional<double>> seeds(o.Seeds.begin(), o.Seeds.end());
+    if (seeds.empty()) seeds.push_back(std::nullopt);
+    bool good = true;
+    for (const std::optional<double>& seed : seeds) {
+        const replay::Outcome outcome = replay::Run(*script, {o.Level, seed});
+        const std::string account = replay::Describe(outcome, o.Map);
+        std::printf("%s: %s", path.c_str(), account.c_str());
+        good = good && FirstWord(account) == o.Expect && outcome.Problems.empty();
+    }
+    return good;
+}
+
+int PlayAll(const Options& o) {
+    bool good = true;
+    for (const std::string& path : o.Scripts) {
+        const std::optional<bool> played = PlayScript(path, o);
+        if (!played) return 2;
+        good = good && *played;
+    }
+    return good ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--show" && argc == 3) return ShowLevel(argv[2]);
+    if (first == "--make-level" && argc == 4) return MakeLevel(argv[2], argv[3]);
+    Options options;
+    bool understood = false;
+    try {
+        understood = ParseOptions(argc, argv, options);
+    } catch (const std::exception&) {  // a number that is none (std::stoi, std::stod)
+    }
+    if (!understood) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    return PlayAll(options);
+}
