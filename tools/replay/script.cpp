@@ -61,13 +61,14 @@ int KeyCode(std::string_view name) {
     throw ParseError{"unknown key '" + std::string(name) + "'"};
 }
 
-std::vector<int> Keys(std::string_view spec) {
+// "none", or key names joined by "+".
+std::vector<int> Keys(std::string_view names) {
     std::vector<int> keys;
-    if (spec == "none") return keys;
+    if (names == "none") return keys;
     std::size_t at = 0;
     for (;;) {
-        const std::size_t plus = spec.find('+', at);
-        keys.push_back(KeyCode(spec.substr(at, plus - at)));
+        const std::size_t plus = names.find('+', at);
+        keys.push_back(KeyCode(names.substr(at, plus - at)));
         if (plus == std::string_view::npos) return keys;
         at = plus + 1;
     }
