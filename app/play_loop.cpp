@@ -1,14 +1,17 @@
-// Start-up, the play loop and shutdown, all on the game thread.
+// Start-up, the play loop and shutdown, all on the game thread; see play_loop.h.
 #include "app/play_loop.h"
 
 #include <cstdio>
 
 #include "app/flags.h"
-#include "app/game_timer.h"
+#include "app/main_menu.h"
 #include "app/sound_bank.h"
+#include "app/widget_events.h"
 #include "gui/error_window.h"
-#include "gui/frame_pacer.h"
+#include "presentation/scene.h"
 #include "presentation/screen_services.h"
+#include "world/game_step.h"
+#include "world/level_file.h"
 
 namespace app {
 
@@ -19,27 +22,58 @@ constexpr int ScreenHeight = 768;
 constexpr int FramesPerSecond = 60;
 constexpr int MusicRestartSeconds = 80;
 
-// What the play loop owns for the whole run.
-struct PlaySession {
-    GameTimer MusicTimer{"", MusicRestartSeconds, GameTimer::Repeating, RestartAmbience};
-    gui::FramePacer Pacer{FramesPerSecond};
-};
-
-void DrawFrame() {
-    presentation::LockScreen();
-    presentation::ClearScreen();
-    presentation::UnlockScreen(-1, -1);
-}
-
-void PlayLoop(PlaySession& session) {
-    while (presentation::IsKeyDown(presentation::scan::Escape) == 0) {
-        session.MusicTimer.Tick();
-        DrawFrame();
-        session.Pacer.Wait();
-    }
-}
-
 }  // namespace
+
+PlaySession::PlaySession()
+    : Game(world::InitGame()),
+      MusicTimer("", MusicRestartSeconds, GameTimer::Repeating, RestartAmbience),
+      Pacer(FramesPerSecond) {}
+
+PlaySession::~PlaySession() {
+    // The toggles die with the GUI: leave no reference to them behind for the event handler.
+    ProgramFlags& flags = Flags();
+    if (SoundToggle && flags.SoundToggleState == &SoundToggle->State)
+        flags.SoundToggleState = nullptr;
+    if (MusicToggle && flags.MusicToggleState == &MusicToggle->State)
+        flags.MusicToggleState = nullptr;
+}
+
+void PlaySession::StartLevel(std::int32_t levelNumber) {
+    Game->LevelNumber = levelNumber;
+    world::LoadLevel(*Game);
+    world::FindStart(*Game);
+    presentation::ClearScreen();
+    ProgramFlags& flags = Flags();
+    Gui.AddLabel(10, 10, "Sound ON/OFF  ");
+    Gui.AddLabel(10, 25, "Music ON/OFF  ");
+    SoundToggle = Gui.GetCheckBox(Gui.AddCheckBox(115, 9, "sound", HandleWidgetEvent));
+    flags.SoundToggleState = &SoundToggle->State;
+    SoundToggle->State = static_cast<std::uint8_t>(flags.SoundEnabled);
+    MusicToggle = Gui.GetCheckBox(Gui.AddCheckBox(115, 24, "music", HandleWidgetEvent));
+    flags.MusicToggleState = &MusicToggle->State;
+    MusicToggle->State = static_cast<std::uint8_t>(flags.MusicEnabled);
+}
+
+void PlaySession::Frame() {
+    world::GameStep(*Game);  // a finished level runs its dialog in here
+    Gui.Update();
+    MusicTimer.Tick();
+    ProgramFlags& flags = Flags();
+    if (flags.RespawnRequested == 1) {
+        // Acted on before drawing: the frame of the click already shows the restarted level.
+        flags.RespawnRequested = 0;
+        world::RestartLevel(*Game);
+    }
+    presentation::LockScreen();
+    presentation::DrawScene(*Game);
+    Gui.Draw();
+    presentation::UnlockScreen(-1, -1);
+    Pacer.Wait();
+}
+
+void PlaySession::Run() {
+    while (presentation::IsKeyDown(presentation::scan::Escape) == 0) Frame();
+}
 
 int RunGame(int argc, char** argv) {
     RegisterSounds();
@@ -54,8 +88,9 @@ int RunGame(int argc, char** argv) {
     {
         PlaySession session;
         RestartAmbience("");  // both flags are on at start-up: the music starts
-        PlayLoop(session);
-    }
+        session.StartLevel(RunMainMenu());
+        session.Run();
+    }  // shutdown: the timer, the play screen's GUI, then the game state
     presentation::CloseScreen();
     return 0;
 }

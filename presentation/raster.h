@@ -26,8 +26,13 @@ void Text(ImageBuffer& t, std::int64_t x, std::int64_t y, std::string_view text,
 // The whole source at (x, y); Keyed skips source pixels whose low 24 bits are the key colour.
 void Blit(ImageBuffer& t, std::int64_t x, std::int64_t y, const ImageBuffer& src, PutMode mode);
 
-// The rows of a Keyed blit: pitches in pixels, the width and rows already clipped.
+// The rows of a Keyed blit: pitches in pixels, the width and rows already clipped. Picks the
+// AVX2 version where the processor has it; both are branch-free per pixel.
 void KeyedRect(Pixel* __restrict dst, std::int64_t dstPitch, const Pixel* __restrict src,
                std::int64_t srcPitch, std::int64_t width, std::int64_t rows);
+void KeyedRectPortable(Pixel* __restrict dst, std::int64_t dstPitch, const Pixel* __restrict src,
+                       std::int64_t srcPitch, std::int64_t width, std::int64_t rows);
+void KeyedRectAvx2(Pixel* dst, std::int64_t dstPitch, const Pixel* src, std::int64_t srcPitch,
+                   std::int64_t width, std::int64_t rows);
 
 }  // namespace presentation::raster

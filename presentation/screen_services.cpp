@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "presentation/raster.h"
 #include "presentation/screen_state.h"
@@ -84,6 +85,12 @@ bool OpenScreen(std::int32_t width, std::int32_t height, std::int32_t depth) {
     detail::Install(nullptr);
     auto screen = std::make_unique<detail::ScreenState>(width, height);
     screen->RealWindow = detail::Window::Start(*screen);
+    if (!screen->RealWindow) {
+        // On a heavily loaded machine the display connection has been seen to fail once and
+        // work a moment later; one more try costs a quarter second only when opening failed.
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        screen->RealWindow = detail::Window::Start(*screen);
+    }
     if (!screen->RealWindow) return false;
     detail::Install(std::move(screen));
     return true;

@@ -313,9 +313,23 @@ void Window::Impl::ReportStart(int result) {
     StartSignal.notify_all();
 }
 
+// Without a display SDL falls back to drivers that show nothing; a game nobody can see must not
+// pretend to run, so those count as "no window" unless asked for by name.
+bool ShowsAnything(const char* driver) {
+    const std::string name = driver ? driver : "";
+    if (name != "offscreen" && name != "dummy") return true;
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    return requested && name == requested;
+}
+
 bool Window::Impl::Open() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!ShowsAnything(SDL_GetCurrentVideoDriver())) {
+        SDL_SetError("no display (only the %s video driver is available)",
+                     SDL_GetCurrentVideoDriver());
+        return false;
+    }
     const int w = Screen.Frame.Width;
     const int h = Screen.Frame.Height;
     Win = SDL_CreateWindow(ProgramTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -347,6 +361,8 @@ void Window::Impl::Close() {
 
 void Window::Impl::Run() {
     if (!Open()) {
+        // The caller only learns "no window"; the reason is worth a line for whoever looks.
+        std::fprintf(stderr, "window: %s\n", SDL_GetError());
         Close();
         ReportStart(-1);
         return;

@@ -14,10 +14,10 @@ has_face() {
 
 start_x
 start_game "$game" ERROR ERROR "Could not open file 'lvl\Level3.dat'"
-id=$(wait_window 20)
+id=$(wait_window 45)
 size=$(window_size "$id")
 [ "$size" = "640x480" ] || fail "window is $size, expected 640x480"
-wait_for 20 has_face "$id" || fail "the OK button's face never appeared"
+wait_for 45 has_face "$id" || fail "the OK button's face never appeared"
 
 shot="$E2E_TMP/error.png"
 screenshot "$id" "$shot"
@@ -44,8 +44,8 @@ xdotool keyup Escape
 
 # Pressing " OK " ends it too (held until the program is gone: the button fires while pressed).
 start_game "$game" ERROR Title "Message"
-id=$(wait_window 20)
-wait_for 20 has_face "$id" || fail "the OK button's face never appeared (second run)"
+id=$(wait_window 45)
+wait_for 45 has_face "$id" || fail "the OK button's face never appeared (second run)"
 xdotool mousemove --window "$id" 320 463
 xdotool mousedown 1
 wait_exit 20

@@ -51,15 +51,22 @@ start_game() {
 
 # window_id: the id of the window titled exactly "game" (empty when there is none).
 window_id() { xdotool search --name '^game$' 2>/dev/null | head -n 1; }
-has_window() { [ -n "$(window_id)" ]; }
 
-# wait_window <seconds>: waits for the game's window and prints its id.
+# wait_window <seconds>: waits for the game's window and prints its id. The id is taken in the
+# same poll that sees it and checked to still exist, so a window that appears and goes during
+# start-up (or a search racing with window creation) is simply polled past.
 wait_window() {
-    wait_for "$1" has_window || true
-    local id
-    id=$(window_id)
-    [ -n "$id" ] || fail "no window titled 'game' appeared; log: $(cat "$E2E_TMP/game.log")"
-    echo "$id"
+    local deadline=$((SECONDS + $1)) id=""
+    while :; do
+        id=$(window_id)
+        if [ -n "$id" ] && xdotool getwindowgeometry "$id" >/dev/null 2>&1; then
+            echo "$id"
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && break
+        sleep 0.05
+    done
+    fail "no window titled 'game' appeared; log: $(cat "$E2E_TMP/game.log")"
 }
 
 # window_size <id>: prints "WIDTHxHEIGHT".

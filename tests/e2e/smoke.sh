@@ -13,4 +13,11 @@ xdotool keydown Escape
 wait_exit 20
 xdotool keyup Escape
 [ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
-echo "smoke: ok"
+echo "smoke with a window: ok"
+
+# Without any display the game says so and fails, instead of running unseen.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY "$game" >"$E2E_TMP/nodisplay.log" 2>&1 || status=$?
+[ "$status" != "0" ] || fail "the game reported success without a display"
+grep -q "cannot open" "$E2E_TMP/nodisplay.log" || fail "no clear message without a display"
+echo "smoke without a display: ok"

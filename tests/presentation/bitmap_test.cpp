@@ -9,7 +9,7 @@
 namespace presentation {
 namespace {
 
-using testing::BitmapSpec;
+using testing::BitmapRecipe;
 using testing::MakeBitmap;
 
 class BitmapTest : public ::testing::Test {
@@ -18,21 +18,22 @@ class BitmapTest : public ::testing::Test {
     void TearDown() override { CloseScreen(); }
 
     // Decodes into a fresh image of the given size filled with a marker colour.
-    static ImageBuffer Decode(const BitmapSpec& spec, LoadStatus expected, int w = 0, int h = 0) {
-        ImageBuffer image(w ? w : spec.Width, h ? h : std::abs(spec.Height), 0x123456);
-        const auto bytes = MakeBitmap(spec);
+    static ImageBuffer Decode(const BitmapRecipe& recipe, LoadStatus expected, int w = 0,
+                              int h = 0) {
+        ImageBuffer image(w ? w : recipe.Width, h ? h : std::abs(recipe.Height), 0x123456);
+        const auto bytes = MakeBitmap(recipe);
         EXPECT_EQ(DecodeBitmap(bytes, image), expected);
         return image;
     }
 };
 
 TEST_F(BitmapTest, TwentyFourBitRowsBottomUpAndTopDownWithPadding) {
-    BitmapSpec spec;
-    spec.Width = 3;  // 9 bytes a row, padded to 12
-    spec.Rows = {{0xFF00FF, 0x010203, 0xABCDEF}, {0x000000, 0xFFFFFF, 0x7F7F7F}};
+    BitmapRecipe recipe;
+    recipe.Width = 3;  // 9 bytes a row, padded to 12
+    recipe.Rows = {{0xFF00FF, 0x010203, 0xABCDEF}, {0x000000, 0xFFFFFF, 0x7F7F7F}};
     for (int height : {2, -2}) {
-        spec.Height = height;
-        const ImageBuffer image = Decode(spec, LoadStatus::Loaded);
+        recipe.Height = height;
+        const ImageBuffer image = Decode(recipe, LoadStatus::Loaded);
         EXPECT_EQ(image.Row(0)[0], 0xFFFF00FFu) << height;  // magenta with the top byte set
         EXPECT_EQ(image.Row(0)[1], 0xFF010203u);
         EXPECT_EQ(image.Row(0)[2], 0xFFABCDEFu);
@@ -44,18 +45,18 @@ TEST_F(BitmapTest, TwentyFourBitRowsBottomUpAndTopDownWithPadding) {
 TEST_F(BitmapTest, PaletteDepthsIncludingTheCoreHeader) {
     for (int bits : {1, 2, 4, 8}) {
         for (std::uint32_t infoSize : {12u, 40u}) {
-            BitmapSpec spec;
-            spec.Bits = bits;
-            spec.InfoSize = infoSize;
-            spec.Width = 5;
-            spec.Height = 2;
-            spec.Palette.assign(1u << bits, 0);
-            spec.Palette[0] = 0x112233;
-            spec.Palette[1] = 0xFF00FF;
-            spec.Palette.back() = 0x445566;
+            BitmapRecipe recipe;
+            recipe.Bits = bits;
+            recipe.InfoSize = infoSize;
+            recipe.Width = 5;
+            recipe.Height = 2;
+            recipe.Palette.assign(1u << bits, 0);
+            recipe.Palette[0] = 0x112233;
+            recipe.Palette[1] = 0xFF00FF;
+            recipe.Palette.back() = 0x445566;
             const std::uint32_t last = (1u << bits) - 1;
-            spec.Rows = {{0, 1, last, 1, 0}, {last, last, 0, 0, 1}};
-            const ImageBuffer image = Decode(spec, LoadStatus::Loaded);
+            recipe.Rows = {{0, 1, last, 1, 0}, {last, last, 0, 0, 1}};
+            const ImageBuffer image = Decode(recipe, LoadStatus::Loaded);
             const std::uint32_t one = bits == 1 ? 0x445566 : 0xFF00FF;
             SCOPED_TRACE(::testing::Message() << bits << " bits, header " << infoSize);
             EXPECT_EQ(image.Row(0)[0] & 0xFFFFFF, 0x112233u);
@@ -68,46 +69,46 @@ TEST_F(BitmapTest, PaletteDepthsIncludingTheCoreHeader) {
 }
 
 TEST_F(BitmapTest, SixteenBitDefaultAndMaskedChannelsAreWidened) {
-    BitmapSpec spec;
-    spec.Bits = 16;
-    spec.Width = 2;
-    spec.Height = 1;
-    spec.Rows = {{0x7C00, 0x0421}};  // 5-5-5: full red; 1,1,1
-    ImageBuffer image = Decode(spec, LoadStatus::Loaded);
+    BitmapRecipe recipe;
+    recipe.Bits = 16;
+    recipe.Width = 2;
+    recipe.Height = 1;
+    recipe.Rows = {{0x7C00, 0x0421}};  // 5-5-5: full red; 1,1,1
+    ImageBuffer image = Decode(recipe, LoadStatus::Loaded);
     EXPECT_EQ(image.Row(0)[0] & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(image.Row(0)[1] & 0xFFFFFF, 0x080808u);  // 00001 widens to 00001000
 
-    spec.Compression = 3;
-    spec.Masks = {0xF800, 0x07E0, 0x001F};  // 5-6-5 after a 40-byte header
-    spec.Rows = {{0x07E0, 0xF81F}};
-    image = Decode(spec, LoadStatus::Loaded);
+    recipe.Compression = 3;
+    recipe.Masks = {0xF800, 0x07E0, 0x001F};  // 5-6-5 after a 40-byte header
+    recipe.Rows = {{0x07E0, 0xF81F}};
+    image = Decode(recipe, LoadStatus::Loaded);
     EXPECT_EQ(image.Row(0)[0] & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(image.Row(0)[1] & 0xFFFFFF, 0xFF00FFu);
 }
 
 TEST_F(BitmapTest, ThirtyTwoBitKeepsAlphaAndHonoursHeaderMasks) {
-    BitmapSpec spec;
-    spec.Bits = 32;
-    spec.Width = 1;
-    spec.Height = 1;
-    spec.Rows = {{0x80102030}};
-    EXPECT_EQ(Decode(spec, LoadStatus::Loaded).Row(0)[0], 0x80102030u);
+    BitmapRecipe recipe;
+    recipe.Bits = 32;
+    recipe.Width = 1;
+    recipe.Height = 1;
+    recipe.Rows = {{0x80102030}};
+    EXPECT_EQ(Decode(recipe, LoadStatus::Loaded).Row(0)[0], 0x80102030u);
 
-    spec.InfoSize = 124;  // masks inside the header: bytes stored R, G, B, A from the top
-    spec.Compression = 3;
-    spec.Masks = {0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF};
-    spec.Rows = {{0x112233C0}};
-    EXPECT_EQ(Decode(spec, LoadStatus::Loaded).Row(0)[0], 0xC0112233u);
+    recipe.InfoSize = 124;  // masks inside the header: bytes stored R, G, B, A from the top
+    recipe.Compression = 3;
+    recipe.Masks = {0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF};
+    recipe.Rows = {{0x112233C0}};
+    EXPECT_EQ(Decode(recipe, LoadStatus::Loaded).Row(0)[0], 0xC0112233u);
 }
 
 TEST_F(BitmapTest, LargerBitmapFillsOnlyTheTopLeftOfASmallerImage) {
-    BitmapSpec spec;
-    spec.Width = 100;
-    spec.Height = 50;
-    spec.Rows.assign(50, std::vector<std::uint32_t>(100, 0x00AA00));
-    spec.Rows[0][63] = 0x0000BB;
-    spec.Rows[49][0] = 0xCC0000;
-    const ImageBuffer image = Decode(spec, LoadStatus::Loaded, 64, 64);
+    BitmapRecipe recipe;
+    recipe.Width = 100;
+    recipe.Height = 50;
+    recipe.Rows.assign(50, std::vector<std::uint32_t>(100, 0x00AA00));
+    recipe.Rows[0][63] = 0x0000BB;
+    recipe.Rows[49][0] = 0xCC0000;
+    const ImageBuffer image = Decode(recipe, LoadStatus::Loaded, 64, 64);
     EXPECT_EQ(image.Row(0)[63], 0xFF0000BBu);
     EXPECT_EQ(image.Row(49)[0], 0xFFCC0000u);
     EXPECT_EQ(image.Row(49)[40], 0xFF00AA00u);
@@ -116,14 +117,14 @@ TEST_F(BitmapTest, LargerBitmapFillsOnlyTheTopLeftOfASmallerImage) {
 }
 
 TEST_F(BitmapTest, RejectedHeadersLoadNothing) {
-    BitmapSpec good;
+    BitmapRecipe good;
     good.Rows = {{1, 2}, {3, 4}};
-    auto expectBad = [&](BitmapSpec spec, const char* why) {
+    auto expectBad = [&](BitmapRecipe recipe, const char* why) {
         ImageBuffer image(2, 2, 0x123456);
-        EXPECT_EQ(DecodeBitmap(MakeBitmap(spec), image), LoadStatus::BadFile) << why;
+        EXPECT_EQ(DecodeBitmap(MakeBitmap(recipe), image), LoadStatus::BadFile) << why;
         EXPECT_EQ(image.Row(0)[0], 0x123456u) << why;
     };
-    BitmapSpec s = good;
+    BitmapRecipe s = good;
     s.Planes = 2, expectBad(s, "planes");
     s = good, s.Width = 0, expectBad(s, "width 0");
     s = good, s.Width = -4, expectBad(s, "negative width");
@@ -144,11 +145,11 @@ TEST_F(BitmapTest, RejectedHeadersLoadNothing) {
 }
 
 TEST_F(BitmapTest, TruncatedPixelsKeepTheRowsReadBeforeTheEnd) {
-    BitmapSpec spec;
-    spec.Width = 1;
-    spec.Height = 3;  // bottom-up: the file holds the bottom row first
-    spec.Rows = {{0x0000AA}, {0x0000BB}, {0x0000CC}};
-    auto bytes = MakeBitmap(spec);
+    BitmapRecipe recipe;
+    recipe.Width = 1;
+    recipe.Height = 3;  // bottom-up: the file holds the bottom row first
+    recipe.Rows = {{0x0000AA}, {0x0000BB}, {0x0000CC}};
+    auto bytes = MakeBitmap(recipe);
     bytes.resize(bytes.size() - 4);  // lose the last stored row, which is the top one
     ImageBuffer image(1, 3, 0x123456);
     EXPECT_EQ(DecodeBitmap(bytes, image), LoadStatus::BadFile);
@@ -158,12 +159,12 @@ TEST_F(BitmapTest, TruncatedPixelsKeepTheRowsReadBeforeTheEnd) {
 }
 
 TEST_F(BitmapTest, HostileSizesNeitherAllocateNorReadBeyondTheImage) {
-    BitmapSpec spec;
-    spec.Width = 0x7FFFFFFF;
-    spec.Height = -0x7FFFFFFF;
-    spec.Bits = 32;
-    spec.Rows = {{0x00ABCDEF}};
-    const auto bytes = MakeBitmap(spec);
+    BitmapRecipe recipe;
+    recipe.Width = 0x7FFFFFFF;
+    recipe.Height = -0x7FFFFFFF;
+    recipe.Bits = 32;
+    recipe.Rows = {{0x00ABCDEF}};
+    const auto bytes = MakeBitmap(recipe);
     ImageBuffer image(1, 1, 0);
     EXPECT_EQ(DecodeBitmap(bytes, image), LoadStatus::Loaded);
     EXPECT_EQ(image.Row(0)[0], 0x00ABCDEFu);
@@ -178,11 +179,11 @@ TEST_F(BitmapTest, HostileSizesNeitherAllocateNorReadBeyondTheImage) {
 TEST_F(BitmapTest, FilesProbesAndImageLoading) {
     EXPECT_EQ(LoadBitmap("no\\such\\file.bmp", CreateImage(2, 2)), LoadStatus::FileMissing);
 
-    BitmapSpec spec;
-    spec.Width = 3;
-    spec.Height = 2;
-    spec.Rows = {{0xFF00FF, 1, 2}, {3, 4, 5}};
-    const std::string path = testing::WriteTempFile("small.bmp", MakeBitmap(spec));
+    BitmapRecipe recipe;
+    recipe.Width = 3;
+    recipe.Height = 2;
+    recipe.Rows = {{0xFF00FF, 1, 2}, {3, 4, 5}};
+    const std::string path = testing::WriteTempFile("small.bmp", MakeBitmap(recipe));
     const BitmapSize size = ProbeBitmapSize(path);
     EXPECT_EQ(size.Width, 3);
     EXPECT_EQ(size.Height, 2);
@@ -191,8 +192,8 @@ TEST_F(BitmapTest, FilesProbesAndImageLoading) {
     EXPECT_EQ(image->Row(0)[0], 0xFFFF00FFu);
     EXPECT_EQ(image->Row(1)[2], 0xFF000005u);
 
-    spec.Height = -2;  // top-down: the probe's negative height makes no image
-    EXPECT_EQ(LoadImageFile(testing::WriteTempFile("topdown.bmp", MakeBitmap(spec))), nullptr);
+    recipe.Height = -2;  // top-down: the probe's negative height makes no image
+    EXPECT_EQ(LoadImageFile(testing::WriteTempFile("topdown.bmp", MakeBitmap(recipe))), nullptr);
 
     EXPECT_EQ(ProbeBitmapSize(testing::WriteTempFile("bx.bmp", {'B', 'X', 1, 2})).Width, 0);
     EXPECT_EQ(ProbeBitmapSize(testing::WriteTempFile("xm.bmp", {'X', 'M', 1, 2})).Width, 0);

@@ -14,7 +14,7 @@ void Put(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-void PutRow(std::vector<std::uint8_t>& out, const BitmapSpec& s,
+void PutRow(std::vector<std::uint8_t>& out, const BitmapRecipe& s,
             const std::vector<std::uint32_t>& row) {
     const std::size_t start = out.size();
     if (s.Bits <= 8) {
@@ -34,7 +34,7 @@ void PutRow(std::vector<std::uint8_t>& out, const BitmapSpec& s,
 
 }  // namespace
 
-std::vector<std::uint8_t> MakeBitmap(const BitmapSpec& s) {
+std::vector<std::uint8_t> MakeBitmap(const BitmapRecipe& s) {
     std::vector<std::uint8_t> info;
     if (s.InfoSize == 12) {
         Put(info, 12, 4), Put(info, s.Width, 2), Put(info, s.Height, 2);

@@ -7,7 +7,7 @@
 
 namespace presentation::testing {
 
-struct BitmapSpec {
+struct BitmapRecipe {
     std::int32_t Width = 2;
     std::int32_t Height = 2;  // negative: top-down
     int Bits = 24;
@@ -20,7 +20,7 @@ struct BitmapSpec {
     std::vector<std::vector<std::uint32_t>> Rows;
 };
 
-std::vector<std::uint8_t> MakeBitmap(const BitmapSpec& spec);
+std::vector<std::uint8_t> MakeBitmap(const BitmapRecipe& recipe);
 // Writes the bytes to a file under the test's temporary folder and returns its path.
 std::string WriteTempFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 

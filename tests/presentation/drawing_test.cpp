@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "presentation/raster.h"
 #include "presentation/screen_testing.h"
 
 namespace presentation {
@@ -174,6 +175,30 @@ TEST_F(DrawingTest, ClearAndPrintUseTheTextColoursAndCursor) {
     EXPECT_GE(Find(0xFFFFFF).Bottom, 16);
     PrintText(std::string(20, 'x'));  // wraps at the right edge (8 cells wide here)
     EXPECT_GE(Find(0xFFFFFF).Bottom, 40);
+}
+
+}  // namespace
+}  // namespace presentation
+
+namespace presentation {
+namespace {
+
+// Both keyed blitters agree pixel for pixel on any width, including the tail past the last whole
+// group of eight, and never write outside the rectangle they are given.
+TEST(KeyedBlitters, PortableAndAvx2AgreeOnEveryWidth) {
+    if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 here";
+    std::uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    for (int width = 1; width <= 37; ++width) {
+        std::vector<Pixel> src(width * 3), a(64 * 3, 0xABCDEF), b;
+        for (Pixel& p : src) p = (next() % 3 == 0) ? (KeyColour | (next() & 0xFF000000)) : next();
+        b = a;
+        raster::KeyedRectPortable(a.data() + 5, 64, src.data(), width, width, 3);
+        raster::KeyedRectAvx2(b.data() + 5, 64, src.data(), width, width, 3);
+        EXPECT_EQ(a, b) << width;
+        EXPECT_EQ(a[4], 0xABCDEFu);
+        EXPECT_EQ(a[5 + width], 0xABCDEFu);
+    }
 }
 
 }  // namespace

@@ -18,15 +18,6 @@ using namespace std::chrono_literals;
 
 constexpr int kRate = 44100;
 
-int CountThreads() {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator("/proc/self/task")) {
-        ++count;
-    }
-    return count;
-}
-
 // The library opened with dlopen, as a plug-in would be; closed with it.
 struct LoadedLibrary {
     LoadedLibrary() : Handle(dlopen(ZUPLAY_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
@@ -60,12 +51,10 @@ bool WaitFor(Done done) {
     return true;
 }
 
-TEST(Library, ExportsEveryFunctionAndUnloadsCleanlyWhilePlaying) {
+TEST(Library, ExportsEveryFunctionAndStaysLoadedUntilTheProcessEnds) {
     TempFolder folder;
     WriteWav(folder.File("click.wav"), Pattern(kRate * 3 / 10, 1, 3000), 1, kRate);
-    ProcessLayer().WaitIdle();  // this program's own copy may still be opening its device
     for (int round = 0; round < 3; ++round) {
-        const int threadsBefore = CountThreads();
         {
             LoadedLibrary library;
             ASSERT_NE(library.Handle, nullptr) << dlerror();
@@ -74,34 +63,36 @@ TEST(Library, ExportsEveryFunctionAndUnloadsCleanlyWhilePlaying) {
                                      "ZuResumeSample", "ZuSampleCurPos", "ZuSampleLength"}) {
                 EXPECT_NE(dlsym(library.Handle, name), nullptr) << name;
             }
-            ASSERT_EQ(library.Open(folder.File("click.wav"), "click0"), -1);
-            ASSERT_EQ(library.Open(folder.File("click.wav"), "click1"), -1);
-            EXPECT_EQ(library.Call("ZuSampleLength", "click0"), 300);
-            EXPECT_EQ(library.Call("ZuPlaySample", "click0"), -1);
+            const std::string a = "click" + std::to_string(2 * round);
+            const std::string b = "click" + std::to_string(2 * round + 1);
+            ASSERT_EQ(library.Open(folder.File("click.wav"), a), -1);
+            ASSERT_EQ(library.Open(folder.File("click.wav"), b), -1);
+            EXPECT_EQ(library.Call("ZuSampleLength", a.c_str()), 300);
+            EXPECT_EQ(library.Call("ZuPlaySample", a.c_str()), -1);
             // Whichever device opened, the play moves on in real time and ends.
-            EXPECT_TRUE(WaitFor([&] { return library.Call("ZuSampleCurPos", "click0") == 300; }));
-            EXPECT_EQ(library.Call("ZuPlaySample", "click1"), -1);  // left playing
+            EXPECT_TRUE(WaitFor([&] { return library.Call("ZuSampleCurPos", a.c_str()) == 300; }));
+            EXPECT_EQ(library.Call("ZuPlaySample", b.c_str()), -1);  // left playing
         }
-        EXPECT_EQ(dlopen(ZUPLAY_LIBRARY, RTLD_NOW | RTLD_NOLOAD), nullptr) << "still loaded";
-        EXPECT_EQ(CountThreads(), threadsBefore) << "a thread outlived the library";
+        // dlclose leaves the library (and the aliases inside it) in place: it is released only
+        // when the process ends, which the next test checks.
+        EXPECT_NE(dlopen(ZUPLAY_LIBRARY, RTLD_NOW | RTLD_NOLOAD), nullptr);
     }
+    LoadedLibrary again;
+    EXPECT_EQ(again.Call("ZuSampleLength", "click0"), 300);
 }
 
-// Unloaded straight after the first open, while the library's thread is still opening the
-// audio device.
-TEST(Library, UnloadsWhileTheDeviceIsStillOpening) {
+// Closed straight after the first open, while the library's thread may still be opening the
+// audio device: nothing waits for that thread, so nothing can hang.
+TEST(Library, ClosingWhileTheDeviceIsStillOpeningDoesNotWait) {
     TempFolder folder;
     WriteWav(folder.File("click.wav"), Pattern(kRate / 10, 1, 3000), 1, kRate);
-    ProcessLayer().WaitIdle();
-    const int threadsBefore = CountThreads();
     for (int round = 0; round < 3; ++round) {
         LoadedLibrary library;
         ASSERT_NE(library.Handle, nullptr) << dlerror();
-        EXPECT_EQ(library.Open(folder.File("click.wav"), "click"), -1);
-        EXPECT_EQ(library.Call("ZuPlaySample", "click"), -1);
+        const std::string alias = "early" + std::to_string(round);
+        EXPECT_EQ(library.Open(folder.File("click.wav"), alias), -1);
+        EXPECT_EQ(library.Call("ZuPlaySample", alias.c_str()), -1);
     }
-    EXPECT_EQ(dlopen(ZUPLAY_LIBRARY, RTLD_NOW | RTLD_NOLOAD), nullptr);
-    EXPECT_EQ(CountThreads(), threadsBefore);
 }
 
 // Run in a child process that ends with exit(0) while sounds play.

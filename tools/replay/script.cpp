@@ -62,13 +62,13 @@ int KeyCode(std::string_view name) {
 }
 
 // "none", or key names joined by "+".
-std::vector<int> Keys(std::string_view names) {
+std::vector<int> Keys(std::string_view words) {
     std::vector<int> keys;
-    if (names == "none") return keys;
+    if (words == "none") return keys;
     std::size_t at = 0;
     for (;;) {
-        const std::size_t plus = names.find('+', at);
-        keys.push_back(KeyCode(names.substr(at, plus - at)));
+        const std::size_t plus = words.find('+', at);
+        keys.push_back(KeyCode(words.substr(at, plus - at)));
         if (plus == std::string_view::npos) return keys;
         at = plus + 1;
     }

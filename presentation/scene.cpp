@@ -1,0 +1,170 @@
+// Scene drawing; see scene.h. Game thread, inside the caller's LockScreen / UnlockScreen.
+#include "presentation/scene.h"
+
+#include <charconv>
+
+#include "world/level_map.h"
+#include "world/tile_kind.h"
+
+namespace presentation {
+
+namespace {
+
+constexpr std::int32_t DeadNoticeX = 387;
+constexpr std::int32_t DeadNoticeY = 259;
+constexpr std::int32_t PickaxeIconX = 130;
+constexpr std::int32_t TntIconX = 204;
+constexpr std::int32_t PlayerScreenX = PlayerViewColumn * CellPixels;  // 448
+constexpr std::int32_t PlayerScreenY = PlayerViewRow * CellPixels;     // 320
+
+// How a cell code is drawn: which picture in which mode, or nothing (the backdrop shows).
+struct CellLook {
+    std::int8_t Image = -1;  // a TileImage, or -1 for nothing
+    PutMode Mode = PutMode::Keyed;
+};
+
+constexpr void Set(std::array<CellLook, 256>& looks, world::Cell code, TileImage image,
+                   PutMode mode) {
+    looks[static_cast<std::uint8_t>(code)] = {static_cast<std::int8_t>(image), mode};
+}
+
+// Every byte value a cell may hold. The earth kinds cover their cell; every other picture is
+// keyed, so the backdrop (never earth) shows through its magenta. The exit's picture is the
+// closed one here; DrawCells swaps in the open one when enough crystals are collected.
+constexpr std::array<CellLook, 256> BuildLooks() {
+    using enum PutMode;
+    std::array<CellLook, 256> looks{};
+    Set(looks, world::Earth, EarthImage, Opaque);
+    Set(looks, world::Stone, StoneImage, Keyed);
+    Set(looks, world::Crystal, CrystalImage, Keyed);
+    Set(looks, world::StairUp, StairUpImage, Keyed);
+    Set(looks, world::StairDown, StairDownClosedImage, Keyed);
+    Set(looks, world::Massive, MassiveImage, Opaque);
+    Set(looks, world::Block, BlockImage, Keyed);
+    Set(looks, world::Pickaxe, PickaxeImage, Keyed);
+    Set(looks, world::BCrystal, BCrystalImage, Keyed);
+    Set(looks, world::CrystalEarth, CrystalEarthImage, Opaque);
+    Set(looks, world::BCrystalEarth, BCrystalEarthImage, Opaque);
+    Set(looks, world::DeadEarth, DeadEarthImage, Opaque);
+    Set(looks, world::Barrel, BarrelImage, Keyed);
+    Set(looks, world::Tnt, TntImage, Keyed);
+    Set(looks, world::Leak, LeakImage, Keyed);
+    Set(looks, world::TntPlaced, TntPlacedImage, Keyed);
+    return looks;
+}
+
+constexpr std::array<CellLook, 256> CellLooks = BuildLooks();
+
+void DrawBackdrop(const TileImageSet& images) {
+    for (std::int32_t x = 0; x < ViewColumns * CellPixels; x += CellPixels)
+        for (std::int32_t y = 0; y < ViewRows * CellPixels; y += CellPixels)
+            PutImage(x, y, images[BackgroundImage], PutMode::Opaque);
+}
+
+// The view follows the player with no limit at the map's edges; what lies beyond is massive wall.
+void DrawCells(world::GameState& game) {
+    const TileImageSet& images = game.TileImages;
+    const bool exitOpen = game.Collected() >= game.Needed();
+    // 64-bit, so that no player position can overflow the sums.
+    const std::int64_t left = std::int64_t{game.Player.X} - PlayerViewColumn;
+    const std::int64_t top = std::int64_t{game.Player.Y} - PlayerViewRow;
+    for (std::int32_t i = 0; i < ViewColumns; ++i) {
+        for (std::int32_t j = 0; j < ViewRows; ++j) {
+            const std::int64_t mx = left + i, my = top + j;
+            const std::int32_t sx = i * CellPixels, sy = j * CellPixels;
+            if (mx < 0 || my < 0 || mx >= world::MapSize || my >= world::MapSize) {
+                PutImage(sx, sy, images[MassiveImage], PutMode::Opaque);
+                continue;
+            }
+            const world::Cell cell =
+                game.Map.At(static_cast<std::int32_t>(mx), static_cast<std::int32_t>(my));
+            CellLook look = CellLooks[static_cast<std::uint8_t>(cell)];
+            if (look.Image < 0) continue;
+            if (cell == world::StairDown && exitOpen) look.Image = StairDownImage;
+            PutImage(sx, sy, images[look.Image], look.Mode);
+        }
+    }
+}
+
+const Image& StandingSprite(const PlayerSprites& sprites, std::int32_t stepTimer,
+                            std::int32_t facing) {
+    if (stepTimer <= 0) return sprites.SpriteDown;
+    switch (facing) {
+        case 1:
+            return sprites.SpriteUp;
+        case 2:
+            return sprites.SpriteRight;
+        case 3:
+            return sprites.SpriteLeft;
+        case 0:
+            return sprites.SpriteDown;
+        default:
+            break;
+    }
+    // A facing the game never sets: no sprite rather than a guess.
+    static const Image none;
+    return none;
+}
+
+}  // namespace
+
+void DrawScene(world::GameState& game) {
+    DrawBackdrop(game.TileImages);
+    DrawCells(game);
+    DrawFlames(game.Flames);
+    DrawPlayer(game.Player);
+    DrawScorePanel(game.CollectedPanel);
+    DrawScorePanel(game.DugPanel);
+    DrawScorePanel(game.NeededPanel);
+}
+
+void DrawFlames(const Flames& flames) {
+    for (int s = 0; s < FlameSlots; ++s) {
+        const std::int32_t frame = flames.Countdown[s];
+        if (frame < 0 || frame >= FlameFrameCount) continue;  // idle (or never a frame)
+        PutImage(flames.PixelX[s], flames.PixelY[s], flames.FlameFrames[frame], PutMode::Keyed);
+    }
+}
+
+void DrawPlayer(world::Player& player) {
+    const PlayerSprites& sprites = player.Sprites;
+    if (player.Dead != 0) {
+        PutImage(DeadNoticeX, DeadNoticeY, sprites.DeadNotice, PutMode::Keyed);
+        player.RespawnGui.Draw();
+        return;
+    }
+    PutImage(PlayerScreenX, PlayerScreenY, StandingSprite(sprites, player.StepTimer, player.Facing),
+             PutMode::Keyed);
+    if (player.HasPickaxe == 1) PutImage(PickaxeIconX, 0, sprites.PickaxeIcon, PutMode::Keyed);
+    if (player.HasTnt == 1) PutImage(TntIconX, 0, sprites.TntIcon, PutMode::Keyed);
+}
+
+void DrawScorePanel(const ScorePanel& panel) {
+    PutImage(panel.PanelX, panel.PanelY, panel.PanelImage, PutMode::Keyed);
+    const std::array<int, PanelDigitCount> digits = PanelDigits(panel.Value);
+    // 64-bit positions: a panel placed near the end of the int32 range still clips cleanly.
+    const std::int64_t x = std::int64_t{panel.PanelX} + panel.DigitOffsetX;
+    const std::int64_t y = std::int64_t{panel.PanelY} + panel.DigitOffsetY;
+    for (int k = 0; k < PanelDigitCount; ++k) {
+        const std::int64_t dx = x + std::int64_t{PanelDigitPitch} * k;
+        if (dx > INT32_MAX || dx < INT32_MIN || y > INT32_MAX || y < INT32_MIN) continue;
+        PutImage(static_cast<std::int32_t>(dx), static_cast<std::int32_t>(y),
+                 panel.DigitImages[digits[k]], PutMode::Keyed);
+    }
+}
+
+std::array<int, PanelDigitCount> PanelDigits(std::int32_t value) {
+    char text[16];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    const std::ptrdiff_t length = end - text;
+    std::array<int, PanelDigitCount> digits{};
+    for (int k = 0; k < PanelDigitCount; ++k) {
+        const std::ptrdiff_t place = PanelDigitCount - k;  // counted from the end
+        if (place > length) continue;
+        const char c = text[length - place];
+        digits[k] = c == '-' ? 0 : c - '0';
+    }
+    return digits;
+}
+
+}  // namespace presentation
