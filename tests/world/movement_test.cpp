@@ -1,5 +1,6 @@
 // The player's moves: one step per key press through the key latch, the key priorities, refused
 // steps that still turn the player, pushing stones, the map's edges and giving up with Enter.
+#include <limits>
 #include <tuple>
 #include <utility>
 
@@ -112,6 +113,15 @@ TEST_F(MovementTest, StepsOutOfTheMapAreClampedAtEveryEdge) {
     EXPECT_EQ(P().Facing, 0);
     EXPECT_EQ(game_->Dug(), 0);
     EXPECT_TRUE(sounds_.empty());
+}
+
+TEST_F(MovementTest, ThePoseCountRunsOnBelowZeroButDoesNotWrap) {
+    Load("#^ #");
+    Wait(3);
+    EXPECT_EQ(P().StepTimer, -3);
+    P().StepTimer = std::numeric_limits<std::int32_t>::min();  // after about a year of play
+    Wait(1);
+    EXPECT_EQ(P().StepTimer, std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(MovementTest, EnterGivesUpSilentlyAndOnlyWhileTheLatchIsOpen) {

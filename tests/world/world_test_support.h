@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -22,6 +25,12 @@ namespace world::test {
 
 namespace pt = presentation::testing;
 namespace scan = presentation::scan;
+
+// Level numbers of this process's own (k = 0..7), so that test processes running side by side
+// never read or miss one another's level files.
+inline std::int32_t OwnLevelNumber(int k) {
+    return 10'000'000 + static_cast<std::int32_t>(getpid() % 1'000'000) * 8 + k;
+}
 
 class WorldTest : public gui::test::WidgetTest {
   protected:

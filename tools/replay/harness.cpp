@@ -1,6 +1,7 @@
 // Playing replay scripts headless; see harness.h. Calling thread.
 #include "tools/replay/harness.h"
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <utility>
@@ -128,21 +129,30 @@ class Runner {
 
     void Hold(const Command& c) {
         for (std::int64_t f = 0; f < c.Frames; ++f) {
-            pt::ReleaseAllKeys();
-            for (int key : c.Keys) pt::PressKey(key);
-            Frame();
-            if (std::exchange(dialogPassed_, false)) break;  // the rest of the line is dropped
+            if (PlayFrame(c.Keys)) break;  // the rest of the line is dropped
         }
         pt::ReleaseAllKeys();
     }
 
     void Respawn(const Command& c) {
         if (game_->Player.Dead == 0) Problem(c, "respawn, but the player is alive");
-        pt::ReleaseAllKeys();
         PressButton();
-        Frame();
+        PlayFrame({});
         ReleaseMouse();
+    }
+
+    // One frame with exactly these keys held. After a frame that went through the level-complete
+    // dialog, one more frame passes with nothing held, as a player lets go of the keys to click
+    // "nextlvl"; true then.
+    bool PlayFrame(const std::vector<int>& keys) {
+        pt::ReleaseAllKeys();
+        for (int key : keys) pt::PressKey(key);
+        Frame();
+        if (!std::exchange(dialogPassed_, false)) return false;
+        pt::ReleaseAllKeys();
+        Frame();
         dialogPassed_ = false;
+        return true;
     }
 
     // One iteration of the play loop as far as the world sees it.
@@ -175,7 +185,9 @@ class Runner {
             return;
         }
         ++out_.LevelsFinished;
-        const std::size_t next = NextLineStart(current_);
+        // A second dialog within one command (a next level that starts on its open exit) looks
+        // past the "nextlvl" the first one took.
+        const std::size_t next = std::max(NextLineStart(current_), resume_);
         if (next >= commands_.size() || commands_[next].What != Command::Kind::NextLevel)
             throw StoppedAtDialog{};
         resume_ = next + 1;

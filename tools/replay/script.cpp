@@ -61,6 +61,7 @@ int KeyCode(std::string_view name) {
     throw ParseError{"unknown key '" + std::string(name) + "'"};
 }
 
+// "none", or key names joined by "+".
 std::vector<int> Keys(std::string_view words) {
     std::vector<int> keys;
     if (words == "none") return keys;

@@ -12,7 +12,8 @@
 //   walk rrd 3l u    steps, one letter each (u d l r): one frame with the arrow held, one with
 //                    nothing held, so the key latch opens again; a number repeats the next letter
 //   nextlvl          press the "nextlvl" button of the level-complete dialog that the line
-//                    before opened
+//                    before opened; then one frame passes with nothing held (a player lets go
+//                    of the keys to click), so the next level starts with the key latch open
 //   respawn          one frame with the "respawn" button pressed and no key held
 //
 // Finishing a level drops the rest of the line being played (the remaining frames or steps).
