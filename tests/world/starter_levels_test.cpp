@@ -25,9 +25,10 @@ TEST(ShippedLevels, EverySolutionFinishesItsLevelUnderFiveSeeds) {
         const auto script = replay::ParseScript(ReadFile(entry.path()), &error);
         ASSERT_TRUE(script) << entry.path() << ": " << error;
         ++solutions;
-        for (double seed : {1.0, 2.0, 3.5, 1234.25, 987654.0}) {
-            const replay::Outcome outcome = replay::Run(*script, {std::nullopt, seed});
-            SCOPED_TRACE(entry.path().string() + ", seed " + std::to_string(seed));
+        for (const replay::RunOptions& trial : replay::StandardTrials()) {
+            const replay::Outcome outcome = replay::Run(*script, trial);
+            SCOPED_TRACE(entry.path().string() + ", seed " + std::to_string(*trial.Seed) +
+                         ", phase " + std::to_string(trial.Phase));
             EXPECT_TRUE(outcome.Finished);
             EXPECT_EQ(outcome.Deaths, 0);
             EXPECT_TRUE(outcome.Problems.empty());

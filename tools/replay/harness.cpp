@@ -66,7 +66,8 @@ class Environment {
 
 class Runner {
   public:
-    Runner(const Script& script, Outcome& out) : commands_(script.Commands), out_(out) {}
+    Runner(const Script& script, std::int32_t phase, Outcome& out)
+        : commands_(script.Commands), phase_(std::max(phase, 0)), out_(out) {}
 
     void Start() {
         presentation::SeedRandom(out_.Seed);
@@ -74,6 +75,8 @@ class Runner {
         game_->LevelNumber = out_.StartLevel;
         world::LoadLevel(*game_);
         world::FindStart(*game_);
+        for (std::int32_t& timer : game_->ColumnTimers) timer = phase_ % game_->FallDelay;
+        game_->LeakTimer = phase_ % (game_->LeakDelay + 1);
         FindButton();
         pt::SetSleepHook([this] { OnSleep(); });
     }
@@ -196,6 +199,7 @@ class Runner {
     }
 
     const std::vector<Command>& commands_;
+    const std::int32_t phase_;
     Outcome& out_;
     std::unique_ptr<world::GameState> game_;
     std::size_t current_ = 0;    // the command being played
@@ -236,19 +240,28 @@ Outcome Run(const Script& script, const RunOptions& options) {
     Outcome out;
     out.StartLevel = options.Level.value_or(script.Level.value_or(1));
     out.Seed = options.Seed.value_or(script.Seed.value_or(1));
+    out.Phase = options.Phase;
     out.LevelNumber = out.StartLevel;
     Environment environment(out);
-    Runner runner(script, out);
+    Runner runner(script, options.Phase, out);
     PlayScript(runner, out);
     runner.Report();
     return out;
 }
 
+std::vector<RunOptions> StandardTrials() {
+    return {{std::nullopt, 1.0, 0},
+            {std::nullopt, 2.0, 7},
+            {std::nullopt, 3.5, 13},
+            {std::nullopt, 1234.25, 61},
+            {std::nullopt, 987654.0, 119}};
+}
+
 std::string Describe(const Outcome& o, bool withMap) {
     std::ostringstream s;
-    s << Verdict(o) << ": level " << o.StartLevel << ", seed " << o.Seed << ", " << o.Frames
-      << " frames, " << o.LevelsFinished << " level(s) finished, now on level " << o.LevelNumber
-      << "\n";
+    s << Verdict(o) << ": level " << o.StartLevel << ", seed " << o.Seed << ", phase " << o.Phase
+      << ", " << o.Frames << " frames, " << o.LevelsFinished << " level(s) finished, now on level "
+      << o.LevelNumber << "\n";
     if (!o.FatalMessage.empty()) s << "fatal: " << o.FatalMessage << "\n";
     s << "player (" << o.PlayerX << ", " << o.PlayerY << ") " << (o.Dead ? "dead" : "alive")
       << ", deaths " << o.Deaths << "; collected " << o.Collected << " of " << o.Needed

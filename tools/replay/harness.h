@@ -26,11 +26,20 @@ namespace replay {
 struct RunOptions {
     std::optional<std::int32_t> Level;  // overrides the script's "level" (default 1)
     std::optional<double> Seed;         // overrides the script's "seed" (default 1)
+    // Frames already run before the level starts, as when it follows another level: the column
+    // timers start at Phase mod 25 and the drip timer at Phase mod 121 (both 0 by default).
+    std::int32_t Phase = 0;
 };
+
+// The seeds and phases a shipped solution must finish under: a solution that passes them all
+// relies neither on a lucky roll of a stone nor on where the fall and drip rhythms stood when the
+// level began.
+std::vector<RunOptions> StandardTrials();
 
 struct Outcome {
     std::int32_t StartLevel = 0;      // the level the run began on
     double Seed = 0;                  // the seed it used
+    std::int32_t Phase = 0;           // the phase it used (RunOptions)
     std::int32_t LevelNumber = 0;     // the level being played (or finished) at the end
     std::int64_t Frames = 0;          // frames played (GameStep calls)
     std::int32_t LevelsFinished = 0;  // level-complete dialogs reached

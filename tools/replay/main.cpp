@@ -16,18 +16,23 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: replay [--level N] [--seed S]... [--seeds FIRST-LAST] [--expect WHAT] [--map]"
-    " SCRIPT...\n"
+    "usage: replay [--level N] [--seed S]... [--seeds FIRST-LAST] [--phase P] [--expect WHAT]"
+    " [--map] SCRIPT...\n"
+    "       replay --robust [--map] SCRIPT...\n"
     "       replay --show LEVELFILE\n"
     "       replay --make-level PICTURE LEVELFILE\n"
     "Plays each script once per seed (the script's own seed, or 1, when none is given) and\n"
     "prints how the run ended. WHAT is finished (default), dead or alive; the status is 0 when\n"
     "every run ended so and played every line as written, 1 otherwise, 2 for a bad command line\n"
-    "or script. Cells a picture does not reach become massive walls ('#').\n";
+    "or script. P is the number of frames the fall and drip rhythms have run when the level\n"
+    "starts (default 0). --robust plays the five seeds and phases a shipped solution must\n"
+    "finish under. Cells a picture does not reach become massive walls ('#').\n";
 
 struct Options {
     std::optional<std::int32_t> Level;
     std::vector<double> Seeds;
+    std::int32_t Phase = 0;
+    bool Robust = false;
     std::string Expect = "finished";
     bool Map = false;
     std::vector<std::string> Scripts;
@@ -83,6 +88,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         const bool hasValue = i + 1 < argc;
         if (a == "--map") {
             o.Map = true;
+        } else if (a == "--robust") {
+            o.Robust = true;
+        } else if (a == "--phase" && hasValue) {
+            o.Phase = std::stoi(argv[++i]);
         } else if (a == "--level" && hasValue) {
             o.Level = std::stoi(argv[++i]);
         } else if (a == "--seed" && hasValue) {
@@ -118,11 +127,13 @@ std::optional<bool> PlayScript(const std::string& path, const Options& o) {
         Fail(path + ": " + error);
         return std::nullopt;
     }
-    std::vector<std::optional<double>> seeds(o.Seeds.begin(), o.Seeds.end());
-    if (seeds.empty()) seeds.push_back(std::nullopt);
+    std::vector<replay::RunOptions> trials;
+    for (double seed : o.Seeds) trials.push_back({o.Level, seed, o.Phase});
+    if (trials.empty()) trials.push_back({o.Level, std::nullopt, o.Phase});
+    if (o.Robust) trials = replay::StandardTrials();
     bool good = true;
-    for (const std::optional<double>& seed : seeds) {
-        const replay::Outcome outcome = replay::Run(*script, {o.Level, seed});
+    for (const replay::RunOptions& trial : trials) {
+        const replay::Outcome outcome = replay::Run(*script, trial);
         const std::string account = replay::Describe(outcome, o.Map);
         std::printf("%s: %s", path.c_str(), account.c_str());
         good = good && FirstWord(account) == o.Expect && outcome.Problems.empty();
