@@ -140,21 +140,21 @@ void KeyedRectPortable(Pixel* __restrict dst, std::int64_t dstPitch, const Pixel
         KeyedSpan(dst, src, width);
 }
 
-// Eight pixels at a time: one compare, then a masked store of the pixels that are not the key
-// colour, so the destination is never even read. About a third faster than the blend above.
+// Eight pixels at a time: one compare and one blend with the destination. A masked store would
+// spare reading the destination, but it is microcoded on some x86 cores (many times slower there);
+// the blend costs the same everywhere.
 __attribute__((target("avx2"))) void KeyedRectAvx2(Pixel* dst, std::int64_t dstPitch,
                                                    const Pixel* src, std::int64_t srcPitch,
                                                    std::int64_t width, std::int64_t rows) {
     const __m256i low24 = _mm256_set1_epi32(0xFFFFFF);
     const __m256i key = _mm256_set1_epi32(static_cast<int>(KeyColour));
-    const __m256i all = _mm256_set1_epi32(-1);
     const std::int64_t whole = width & ~std::int64_t{7};
     for (std::int64_t row = 0; row < rows; ++row, dst += dstPitch, src += srcPitch) {
         for (std::int64_t i = 0; i < whole; i += 8) {
+            auto* d = reinterpret_cast<__m256i*>(dst + i);
             const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
             const __m256i keyed = _mm256_cmpeq_epi32(_mm256_and_si256(s, low24), key);
-            _mm256_maskstore_epi32(reinterpret_cast<int*>(dst + i), _mm256_xor_si256(keyed, all),
-                                   s);
+            _mm256_storeu_si256(d, _mm256_blendv_epi8(s, _mm256_loadu_si256(d), keyed));
         }
         KeyedSpan(dst + whole, src + whole, width - whole);
     }
