@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
@@ -31,9 +32,7 @@ struct Window::Impl {
     int StartResult = 0;  // 0 waiting, 1 open, -1 failed
 
     SDL_Window* Win = nullptr;
-    SDL_Renderer* Renderer = nullptr;
-    SDL_Texture* Texture = nullptr;
-    bool Repaint = false;  // the window needs the texture shown again
+    bool Repaint = false;  // the window needs the whole frame shown again
 
     bool Open();
     void Close();
@@ -43,6 +42,7 @@ struct Window::Impl {
     void HandleText(const char* utf8);
     void HandleWindowEvent(const SDL_WindowEvent& w);
     void Present();
+    bool CopyRows(int first, int last);
     void Wake();
     void ReportStart(int result);
 };
@@ -324,6 +324,7 @@ bool ShowsAnything(const char* driver) {
 
 bool Window::Impl::Open() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");  // see below: no renderer behind it
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     if (!ShowsAnything(SDL_GetCurrentVideoDriver())) {
         SDL_SetError("no display (only the %s video driver is available)",
@@ -335,12 +336,10 @@ bool Window::Impl::Open() {
     Win = SDL_CreateWindow(ProgramTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                            w, h, SDL_WINDOW_SHOWN);
     if (!Win) return false;
-    Renderer = SDL_CreateRenderer(Win, -1, 0);
-    if (!Renderer) Renderer = SDL_CreateRenderer(Win, -1, SDL_RENDERER_SOFTWARE);
-    if (!Renderer) return false;
-    Texture =
-        SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
-    if (!Texture) return false;
+    // The frame goes to the window's own surface (shared memory with the X server), not through
+    // a renderer: without a GPU the renderer is OpenGL emulated on the CPU, which cost more than
+    // the whole game, and a 1024 x 768 copy needs no acceleration anywhere.
+    if (!SDL_GetWindowSurface(Win)) return false;
     WakeEvent = SDL_RegisterEvents(1);
     if (WakeEvent == static_cast<Uint32>(-1)) return false;
     SDL_StartTextInput();
@@ -349,11 +348,7 @@ bool Window::Impl::Open() {
 }
 
 void Window::Impl::Close() {
-    if (Texture) SDL_DestroyTexture(Texture);
-    if (Renderer) SDL_DestroyRenderer(Renderer);
     if (Win) SDL_DestroyWindow(Win);
-    Texture = nullptr;
-    Renderer = nullptr;
     Win = nullptr;
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
@@ -380,23 +375,35 @@ void Window::Impl::Run() {
 }
 
 void Window::Impl::Present() {
-    bool changed = false;
+    SDL_Rect rows{0, 0, Screen.Frame.Width, 0};
     {
         std::lock_guard lock(Screen.DrawMutex);
-        if (Screen.LockCount == 0 && Screen.ChangedLast >= 0) {
-            const SDL_Rect rows{0, Screen.ChangedFirst, Screen.Frame.Width,
-                                Screen.ChangedLast - Screen.ChangedFirst + 1};
-            SDL_UpdateTexture(Texture, &rows, Screen.Frame.Row(Screen.ChangedFirst),
-                              Screen.Frame.Width * static_cast<int>(sizeof(Pixel)));
-            Screen.ChangedFirst = INT_MAX;
-            Screen.ChangedLast = -1;
-            changed = true;
-        }
+        if (Screen.LockCount != 0) return;  // never show a frame half drawn
+        int first = Screen.ChangedFirst, last = Screen.ChangedLast;
+        if (Repaint) first = 0, last = Screen.Frame.Height - 1;
+        if (last < first || !CopyRows(first, last)) return;
+        Screen.ChangedFirst = INT_MAX;
+        Screen.ChangedLast = -1;
+        Repaint = false;
+        rows.y = first;
+        rows.h = last - first + 1;
     }
-    if (!changed && !Repaint) return;
-    Repaint = false;
-    SDL_RenderCopy(Renderer, Texture, nullptr, nullptr);
-    SDL_RenderPresent(Renderer);
+    SDL_UpdateWindowSurfaceRects(Win, &rows, 1);
+}
+
+// Copies framebuffer rows first..last into the window's surface, converting the pixel format if
+// the display's differs. The caller holds the draw lock.
+bool Window::Impl::CopyRows(int first, int last) {
+    SDL_Surface* target = SDL_GetWindowSurface(Win);  // renewed by SDL after a size change
+    if (!target) return false;
+    const int w = std::min(Screen.Frame.Width, target->w);
+    const int h = std::min(last, target->h - 1) - first + 1;
+    if (w <= 0 || h <= 0) return true;
+    const int pitch = Screen.Frame.Width * static_cast<int>(sizeof(Pixel));
+    return SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, Screen.Frame.Row(first), pitch,
+                             target->format->format,
+                             static_cast<Uint8*>(target->pixels) + first * target->pitch,
+                             target->pitch) == 0;
 }
 
 void Window::Impl::Handle(const SDL_Event& e) {
