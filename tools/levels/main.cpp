@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "presentation/screen_testing.h"
 #include "tools/levels/level_checks.h"
 #include "tools/levels/level_files.h"
+#include "tools/levels/level_index.h"
+#include "tools/levels/level_picture.h"
 #include "tools/levels/level_source.h"
+#include "tools/levels/png_writer.h"
 #include "tools/replay/map_picture.h"
 #include "world/level_file.h"
 
@@ -19,11 +23,15 @@ constexpr const char* Usage =
     "usage: levels compile SOURCE LEVELFILE\n"
     "       levels decompile LEVELFILE [TITLE]\n"
     "       levels check [LEVELS_DIR LVL_DIR SOLUTIONS_DIR]\n"
+    "       levels render LEVELFILE PNGFILE\n"
+    "       levels index [INDEXFILE]\n"
     "compile writes the level file of a source (title:, notes:, map: and the picture);\n"
     "decompile prints a source for a level file; check compiles every source and compares it\n"
     "with its level file, and checks the stairs, titles and solutions of every level\n"
-    "(defaults levels, lvl, levels/solutions). The status is 0 on success, 1 when a check or\n"
-    "a source fails, 2 for a bad command line.\n";
+    "(defaults levels, lvl, levels/solutions); render draws the whole map, 16 pixels a cell;\n"
+    "index writes the level index (default docs/levels.md), whose pictures are in the folder\n"
+    "levels/ beside it. Run it from the repository root. The status is 0 on success, 1 when\n"
+    "a check or a file fails, 2 for a bad command line.\n";
 
 using Arguments = std::vector<std::string>;
 
@@ -72,6 +80,28 @@ int Check(const Arguments& args) {
     return failures.empty() ? 0 : 1;
 }
 
+int Render(const Arguments& args) {
+    const std::optional<world::LevelMap> map = world::ReadLevelFile(args[0]);
+    if (!map) return Fail("cannot read " + args[0]);
+    presentation::testing::OpenMemoryScreen(1024, 768);  // the image loader needs a screen
+    std::string error;
+    const std::optional<levels::LevelPainter> painter = levels::LevelPainter::Load(&error);
+    presentation::CloseScreen();
+    if (!painter) return Fail(error);
+    const levels::LevelPicture picture = painter->Paint(*map);
+    const std::string png = levels::EncodePng(picture.Width, picture.Height, picture.Pixels);
+    if (png.empty() || !levels::WriteTextFile(args[1], png)) return Fail("cannot write " + args[1]);
+    return 0;
+}
+
+int Index(const Arguments& args) {
+    const std::string path = args.empty() ? "docs/levels.md" : args[0];
+    const std::vector<levels::IndexEntry> entries = levels::CollectIndex({});
+    if (!levels::WriteTextFile(path, levels::IndexText(entries, "levels")))
+        return Fail("cannot write " + path);
+    return 0;
+}
+
 struct Command {
     const char* Name;
     std::size_t MinArguments;
@@ -80,9 +110,8 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
-    {"compile", 2, 2, Compile},
-    {"decompile", 1, 2, Decompile},
-    {"check", 0, 3, Check},
+    {"compile", 2, 2, Compile}, {"decompile", 1, 2, Decompile}, {"check", 0, 3, Check},
+    {"render", 2, 2, Render},   {"index", 0, 1, Index},
 };
 
 }  // namespace
