@@ -17,12 +17,6 @@ constexpr std::int32_t TntIconX = 204;
 constexpr std::int32_t PlayerScreenX = PlayerViewColumn * CellPixels;  // 448
 constexpr std::int32_t PlayerScreenY = PlayerViewRow * CellPixels;     // 320
 
-// How a cell code is drawn: which picture in which mode, or nothing (the backdrop shows).
-struct CellLook {
-    std::int8_t Image = -1;  // a TileImage, or -1 for nothing
-    PutMode Mode = PutMode::Keyed;
-};
-
 constexpr void Set(std::array<CellLook, 256>& looks, world::Cell code, TileImage image,
                    PutMode mode) {
     looks[static_cast<std::uint8_t>(code)] = {static_cast<std::int8_t>(image), mode};
@@ -30,7 +24,7 @@ constexpr void Set(std::array<CellLook, 256>& looks, world::Cell code, TileImage
 
 // Every byte value a cell may hold. The earth kinds cover their cell; every other picture is
 // keyed, so the backdrop (never earth) shows through its magenta. The exit's picture is the
-// closed one here; DrawCells swaps in the open one when enough crystals are collected.
+// closed one here; LookOfCell swaps in the open one when enough crystals are collected.
 constexpr std::array<CellLook, 256> BuildLooks() {
     using enum PutMode;
     std::array<CellLook, 256> looks{};
@@ -55,6 +49,16 @@ constexpr std::array<CellLook, 256> BuildLooks() {
 
 constexpr std::array<CellLook, 256> CellLooks = BuildLooks();
 
+}  // namespace
+
+CellLook LookOfCell(world::Cell cell, bool exitOpen) {
+    CellLook look = CellLooks[static_cast<std::uint8_t>(cell)];
+    if (cell == world::StairDown && exitOpen) look.Image = StairDownImage;
+    return look;
+}
+
+namespace {
+
 void DrawBackdrop(const TileImageSet& images) {
     for (std::int32_t x = 0; x < ViewColumns * CellPixels; x += CellPixels)
         for (std::int32_t y = 0; y < ViewRows * CellPixels; y += CellPixels)
@@ -78,9 +82,8 @@ void DrawCells(world::GameState& game) {
             }
             const world::Cell cell =
                 game.Map.At(static_cast<std::int32_t>(mx), static_cast<std::int32_t>(my));
-            CellLook look = CellLooks[static_cast<std::uint8_t>(cell)];
+            const CellLook look = LookOfCell(cell, exitOpen);
             if (look.Image < 0) continue;
-            if (cell == world::StairDown && exitOpen) look.Image = StairDownImage;
             PutImage(sx, sy, images[look.Image], look.Mode);
         }
     }

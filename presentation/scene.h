@@ -21,6 +21,16 @@ inline constexpr std::int32_t PlayerViewRow = 5;
 inline constexpr std::int32_t PanelDigitCount = 5;
 inline constexpr std::int32_t PanelDigitPitch = 18;  // pixels between two digits
 
+// How a cell code is drawn: which tile picture in which mode, or nothing (the backdrop shows).
+struct CellLook {
+    std::int8_t Image = -1;  // a TileImage, or -1 for nothing
+    PutMode Mode = PutMode::Keyed;
+};
+
+// The look of any byte value a cell may hold. The earth kinds cover their cell; every other
+// picture is keyed over the backdrop. The exit shows open once enough crystals are collected.
+CellLook LookOfCell(world::Cell cell, bool exitOpen);
+
 // The whole frame, redrawn from nothing; nothing of the previous frame is reused. Reads the game
 // state only (the player's "respawn" GUI is drawn through its non-const Draw pass).
 void DrawScene(world::GameState& game);

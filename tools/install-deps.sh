@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xdotool imagemagick x11-utils
-    lame sox clang-format
+    lame sox clang-format zlib1g-dev
 )
 if [ "${1:-}" = "--play" ]; then
     # Playing needs only the compiler, CMake and the run-time libraries' headers.

@@ -38,7 +38,7 @@ void StartNextLevel(GameState& game) {
 }  // namespace
 
 std::string NextLevelCode(const app::LevelCodeTable& table, std::int32_t finished) {
-    if (finished == LastLevelNumber) return {};
+    if (finished >= app::LevelCodeCount) return "THEEND";
     return std::string(table.Code(finished + 1));
 }
 

@@ -12,8 +12,9 @@
 
 namespace world {
 
-// The code the menu accepts for the level after `finished`; empty when that level has none
-// (after level 50, or when no next level number exists).
+// The code the menu accepts for the level after `finished`. From the last coded level on there is
+// no code to give, so the box says the campaign is over instead: "THEEND", which fits the box and
+// which the menu reads as no code at all. Empty for a number before the first level.
 std::string NextLevelCode(const app::LevelCodeTable& table, std::int32_t finished);
 
 // Adds the dialog's widgets: the "Levelcode: " label, the code in a six-character text box and

@@ -67,9 +67,13 @@ TEST_F(LevelCompleteTest, TheDialogShowsTheCodeOfTheLevelAboutToBePlayed) {
     const app::LevelCodeTable table;
     EXPECT_EQ(NextLevelCode(table, 3), table.Code(4));
     EXPECT_EQ(NextLevelCode(table, 49), table.Code(50));
-    EXPECT_EQ(NextLevelCode(table, 50), "");  // no code after the last one
+    // No code after the last one: the box ends the campaign with a word the menu does not take
+    // for a code (it starts level 1, like any other text).
+    EXPECT_EQ(NextLevelCode(table, 50), "THEEND");
+    EXPECT_EQ(NextLevelCode(table, 51), "THEEND");  // the epilogue
+    EXPECT_EQ(NextLevelCode(table, std::numeric_limits<std::int32_t>::max()), "THEEND");
+    EXPECT_EQ(app::LookUpLevelCode(table, "THEEND"), 1);
     EXPECT_EQ(NextLevelCode(table, -7), "");
-    EXPECT_EQ(NextLevelCode(table, std::numeric_limits<std::int32_t>::max()), "");
 
     gui::GUI dialog;
     BuildLevelCompleteDialog(dialog, table, 3);
@@ -87,6 +91,11 @@ TEST_F(LevelCompleteTest, TheDialogShowsTheCodeOfTheLevelAboutToBePlayed) {
     EXPECT_EQ(next->ID, "nextlvl");
     EXPECT_EQ(next->X, 416);
     EXPECT_EQ(next->Y, 360);
+
+    gui::GUI last;
+    BuildLevelCompleteDialog(last, table, app::LevelCodeCount);
+    ASSERT_NE(last.GetTextBox(1), nullptr);
+    EXPECT_EQ(last.GetTextBox(1)->Text, "THEEND");
 }
 
 TEST_F(LevelCompleteTest, TheDialogLoopsUntilNextLevelThenTheNextLevelStarts) {
