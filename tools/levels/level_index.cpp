@@ -77,7 +77,7 @@ IndexEntry Describe(std::int32_t n, const world::LevelMap& map, const LevelFolde
 }
 
 std::string SolutionText(const IndexEntry& entry) {
-    if (!entry.HasSolution) return "none yet";
+    if (!entry.HasSolution) return entry.Number > LastLevel ? "none (no exit)" : "none yet";
     if (!entry.SolutionFrames) return "does not finish the level";
     char text[64];
     std::snprintf(text, sizeof text, "%lld frames (%.1f s)",

@@ -51,9 +51,8 @@ TEST(LevelIndex, TheShippedLevelsAreDescribedFromTheirFilesAndSolutions) {
         EXPECT_EQ(entry.Code, codes.Code(entry.Number));
         EXPECT_GT(entry.Width, 2);
         EXPECT_GT(entry.Height, 2);
-        if (entry.Number <= 50) {
-            EXPECT_GT(entry.Needed, 0);
-        }
+        if (entry.Number > 50) continue;  // the epilogue: no exit, nothing needed, no solution
+        EXPECT_GT(entry.Needed, 0);
         EXPECT_TRUE(entry.HasSolution);
         ASSERT_TRUE(entry.SolutionFrames);
         EXPECT_GT(*entry.SolutionFrames, 0);
