@@ -12,8 +12,10 @@ packages=(
     lame sox clang-format zlib1g-dev
 )
 if [ "${1:-}" = "--play" ]; then
-    # Playing needs only the compiler, CMake and the run-time libraries' headers.
-    packages=(build-essential cmake ninja-build pkg-config libsdl2-dev libopenal-dev libsndfile1-dev)
+    # Playing needs only the compiler, CMake and the libraries' headers (zlib: the level tool,
+    # which the build configures alongside the game).
+    packages=(build-essential cmake ninja-build pkg-config libsdl2-dev libopenal-dev libsndfile1-dev
+        zlib1g-dev)
 fi
 
 missing=()

@@ -13,7 +13,7 @@ fuzz_seconds=${FUZZ_SECONDS:-60}
 step() { printf '\n==== %s\n' "$*"; }
 
 step "Release build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DGAME_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
