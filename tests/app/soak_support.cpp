@@ -64,7 +64,7 @@ std::vector<std::int32_t> LevelNumbersIn(const fs::path& folder) {
         const std::string name = entry.path().filename().string();
         if (name.size() <= 9 || name.rfind("Level", 0) != 0 || !name.ends_with(".dat")) continue;
         const std::string digits = name.substr(5, name.size() - 9);
-        if (digits.empty() || digits.size() > 9 ||
+        if (digits.empty() || digits.size() > 5 ||
             !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
             continue;
         if (digits.size() > 1 && digits[0] == '0') continue;  // the game never asks for these

@@ -14,7 +14,8 @@
 
 namespace app::test {
 
-// The numbers n of every lvl/Level<n>.dat in the folder, ascending.
+// The numbers n of every lvl/Level<n>.dat in the folder, ascending. Only numbers of up to five
+// digits: tests running beside this one write level files of their own with larger numbers.
 std::vector<std::int32_t> LevelNumbersIn(const std::filesystem::path& folder);
 
 // What a level file allows a map to hold while it is played, as the rules move things about.

@@ -39,7 +39,7 @@ TEST(Soak, LevelNumbersAreTakenFromTheFileNames) {
         std::filesystem::temp_directory_path() / ("soak_levels_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     for (const char* name : {"Level1.dat", "Level12.dat", "Level3.dat", "Level03.dat", "Levelx.dat",
-                             "Level4.dat.bak", "level5.dat", "notes.txt"})
+                             "Level4.dat.bak", "level5.dat", "notes.txt", "Level10000123.dat"})
         std::ofstream(dir / name) << "1";
     EXPECT_EQ(LevelNumbersIn(dir), (std::vector<std::int32_t>{1, 3, 12}));
     std::filesystem::remove_all(dir);
