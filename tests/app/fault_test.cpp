@@ -16,6 +16,7 @@
 #include "app/sound.h"
 #include "app/sound_bank.h"
 #include "tests/app/play_test_support.h"
+#include "tests/app/sound_library_support.h"
 #include "zuplay/zuplay.h"
 
 namespace app::test {
@@ -166,27 +167,8 @@ std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
 INSTANTIATE_TEST_SUITE_P(EveryPicture, PictureFaultTest, ::testing::ValuesIn(PictureFiles()),
                          TestName);
 
-// The real sample-player library behind the sound seam.
-SoundCalls LibraryCalls() {
-    auto text = [](std::string_view s) {
-        return ZuText{s.data(), static_cast<std::int32_t>(s.size())};
-    };
-    return {[text](std::string_view file, std::string_view alias) {
-                const ZuText f = text(file), a = text(alias);
-                ZuOpenSample(&f, &a);
-            },
-            [text](std::string_view alias) {
-                const ZuText a = text(alias);
-                ZuPlaySample(&a);
-            },
-            [text](std::string_view alias) {
-                const ZuText a = text(alias);
-                ZuStopSample(&a);
-            }};
-}
-
 std::int32_t LengthOf(std::string_view alias) {
-    const ZuText a{alias.data(), static_cast<std::int32_t>(alias.size())};
+    const ZuText a = LibraryText(alias);
     return ZuSampleLength(&a);
 }
 
@@ -236,7 +218,7 @@ TEST_F(ResourceFaultTest, ABrokenSoundFileLeavesOnlyItsOwnAliasesSilent) {
                 EXPECT_EQ(s.Game->Player.Dead, 1);
             }
             for (const auto& [file, alias] : aliases) {
-                const ZuText a{alias.data(), static_cast<std::int32_t>(alias.size())};
+                const ZuText a = LibraryText(alias);
                 ZuCloseSample(&a);
             }
             std::ofstream(path, std::ios::binary | std::ios::trunc) << original;

@@ -19,7 +19,7 @@ TEST(LongSoak, EveryShippedLevelKeepsItsInvariantsThroughALongWalk) {
     std::int64_t frames = 0;
     for (const std::int32_t level : levels) {
         const std::uint64_t seed = 104'729u * static_cast<std::uint64_t>(level) + 3;
-        const SoakReport r = RunSoak({level, seed, perLevel, 16});
+        const SoakReport r = RunSoak({level, seed, perLevel, 8});
         EXPECT_EQ(r.Failure, "") << "level " << level << ", seed " << seed;
         frames += r.Frames;
         std::printf(
