@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "tests/app/play_test_support.h"
 #include "tests/app/soak_support.h"
 
 namespace app::test {
@@ -30,6 +31,22 @@ TEST(LongSoak, EveryShippedLevelKeepsItsInvariantsThroughALongWalk) {
             r.LevelsFinished, r.SolutionsPlayed, r.Sessions);
     }
     EXPECT_GE(frames, 100'000);
+}
+
+// Levels without walls, with every code, drawn every 4th frame: the view beyond the map's edges,
+// blasts and flames at the edges, objects falling and rolling everywhere.
+class WildLongSoak : public PlayTest {};
+
+TEST_F(WildLongSoak, WildLevelsKeepTheirInvariantsThroughALongWalk) {
+    for (int level = 1; level <= 4; ++level) WriteLevel(level, WildLevel(level * 31u));
+    for (int level = 1; level <= 4; ++level) {
+        const std::uint64_t seed = 7u * static_cast<std::uint64_t>(level) + 5;
+        const SoakReport r = RunSoak({level, seed, 10'000, 4});
+        EXPECT_EQ(r.Failure, "") << "wild level " << level << ", seed " << seed;
+        std::printf("wild level %d, seed %llu: %lld frames, %d deaths, %d levels finished\n", level,
+                    static_cast<unsigned long long>(seed), static_cast<long long>(r.Frames),
+                    r.Deaths, r.LevelsFinished);
+    }
 }
 
 }  // namespace

@@ -92,6 +92,48 @@ LevelFacts FactsOf(const world::LevelMap& loaded) {
     return f;
 }
 
+world::LevelMap WildLevel(std::uint64_t seed) {
+    struct Share {
+        Cell Code;
+        int Weight;
+    };
+    static constexpr Share Shares[] = {
+        {world::Earth, 30},
+        {world::Empty, 30},
+        {world::Stone, 10},
+        {world::BCrystal, 4},
+        {world::BCrystalEarth, 3},
+        {world::Massive, 3},
+        {world::Block, 3},
+        {world::Pickaxe, 1},
+        {world::DeadEarth, 3},
+        {world::Barrel, 4},
+        {world::Tnt, 2},
+        {world::Leak, 1},
+        {world::TntPlaced, 1},
+        {world::StairDown, 1},
+        {world::StairUp, 1},
+        {44, 1},
+        {-1, 1},
+        {127, 1},
+        {-128, 1},
+    };
+    int total = 0;
+    for (const Share& s : Shares) total += s.Weight;
+    std::mt19937_64 rng(seed);
+    world::LevelMap map;
+    for (Cell& cell : map.Cells) {
+        int pick = static_cast<int>(rng() % static_cast<std::uint64_t>(total));
+        for (const Share& s : Shares) {
+            if ((pick -= s.Weight) < 0) {
+                cell = s.Code;
+                break;
+            }
+        }
+    }
+    return map;
+}
+
 std::string BrokenInvariant(const world::GameState& g, const LevelFacts& f) {
     std::ostringstream s;
     const world::Player& p = g.Player;

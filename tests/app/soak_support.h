@@ -31,6 +31,12 @@ LevelFacts FactsOf(const world::LevelMap& loaded);
 // The first broken invariant of a game state between two frames, or "" when all hold.
 std::string BrokenInvariant(const world::GameState& game, const LevelFacts& facts);
 
+// A level no level designer would make, for the walk to meet everything the rules know: no wall
+// around it (the view goes past the map's edges), every tile kind and some codes that are none,
+// stones, crystals and barrels over empty cells, dead earth over shafts, lit charges, several
+// stairs of both kinds, and only bonus crystals, so that its exits are open from the start.
+world::LevelMap WildLevel(std::uint64_t seed);
+
 struct SoakOptions {
     std::int32_t StartLevel = 1;
     std::uint64_t Seed = 1;   // the keys and the game's random sequence both start from it

@@ -34,6 +34,17 @@ TEST(Soak, EveryShippedLevelKeepsItsInvariantsThroughAShortWalk) {
     EXPECT_GT(total.DrawnFrames, 3000 / 8 * static_cast<int>(levels.size()) - 10);
 }
 
+class WildSoak : public PlayTest {};
+
+TEST_F(WildSoak, LevelsWithoutWallsAndWithEveryCodeKeepTheirInvariants) {
+    WriteLevel(1, WildLevel(1));
+    WriteLevel(2, WildLevel(2));
+    const SoakReport r = RunSoak({1, 4242, 6000, 4});
+    EXPECT_EQ(r.Failure, "");
+    EXPECT_GT(r.Deaths, 10);
+    EXPECT_GT(r.LevelsFinished, 0);
+}
+
 TEST(Soak, LevelNumbersAreTakenFromTheFileNames) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("soak_levels_" + std::to_string(::getpid()));
