@@ -93,8 +93,8 @@ class ResourceFaultTest : public PlayTest {
         Frames(s, {});
     }
 
-    // The menu, then about 90 frames of play: collect the crystal, the pickaxe and the charge,
-    // light it, step away, watch it go off and its flames burn out, give up and respawn.
+    // The menu, then about 150 frames of play: collect the crystal, the pickaxe and the charge,
+    // light it, step away, watch it go off and its flames burn out, give up, respawn, walk on.
     void PlayThrough(bool playPressable, bool respawnPressable) {
         {
             MainMenu menu;
@@ -129,6 +129,10 @@ class ResourceFaultTest : public PlayTest {
         pt::SetMouse(0, 0, 0);
         EXPECT_EQ(g.Player.Dead, respawnPressable ? 0 : 1);
         Frames(s, {}, 5);
+        // A last look around: down through the earth and back, while things settle.
+        for (const int key : {scan::Down, scan::Down, scan::Left, scan::Up, scan::Up, scan::Right})
+            Step(s, key);
+        Frames(s, {}, 50);
     }
 };
 
