@@ -106,7 +106,11 @@ std::optional<LevelMap> ReadLevelFile(std::string_view path) {
         std::fopen(presentation::NativePath(path).c_str(), "rb"), std::fclose);
     if (!file) return std::nullopt;
     CharSource in(file.get());
-    return ReadCells(in);
+    LevelMap map = ReadCells(in);
+    // Opening succeeds on some things that cannot be read (a folder of that name); a file that
+    // fails to read is as unreadable as one that fails to open.
+    if (std::ferror(file.get())) return std::nullopt;
+    return map;
 }
 
 LevelMap ParseLevelText(std::string_view text) {

@@ -80,6 +80,12 @@ TEST_F(HostileLevelFile, AnEmptyFileIsAllEarth) {
     EXPECT_EQ(Read("blank.dat", "   \n\n\r\n\t").Cells[0], Earth);
 }
 
+TEST_F(HostileLevelFile, AFolderInPlaceOfTheFileCannotBeRead) {
+    fs::create_directories(dir_ / "Level1.dat");
+    EXPECT_FALSE(ReadLevelFile((dir_ / "Level1.dat").string()).has_value());
+    EXPECT_FALSE(ReadLevelFile((dir_ / "Level2.dat").string()).has_value());
+}
+
 TEST_F(HostileLevelFile, BinaryGarbageLoadsByTheSameRules) {
     std::mt19937 rng(20240611);
     std::string bytes(256 * 1024, '\0');
