@@ -1,6 +1,6 @@
 # Helpers that keep the per-folder CMakeLists.txt files short.
 
-# game_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
+# game_add_gtest(<name> SOURCES <files...> LIBS <targets...> [LABELS <label>])
 # A GoogleTest executable whose tests are registered with CTest one by one.
 function(game_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
@@ -12,7 +12,12 @@ function(game_add_gtest name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-    set(labels unit ${ARG_LABELS})
+    # "unit" unless a label is given. One label only: test discovery splits a list of them and
+    # takes all but the first for property names.
+    set(labels unit)
+    if(ARG_LABELS)
+        set(labels ${ARG_LABELS})
+    endif()
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
         DISCOVERY_MODE PRE_TEST

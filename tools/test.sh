@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal (Release) build, then the
-# whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer, then each fuzz target
-# for a bounded time (FUZZ_SECONDS, 60 by default).
+# whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer (the long soak, label
+# "soak", only here), then each fuzz target for a bounded time (FUZZ_SECONDS, 60 by default).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -15,7 +15,7 @@ step() { printf '\n==== %s\n' "$*"; }
 step "Release build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DGAME_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" -LE soak
 
 step "Sanitizer build and tests"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAME_SANITIZE=ON >/dev/null

@@ -51,13 +51,31 @@ bool EndsField(int c) {
     return c < 0 || c == ',' || IsBlank(c) || c == '\r' || c == '\n';
 }
 
+// Whether the field's last character is a zero in front of the digits of its whole part, of its
+// exponent or of an &H/&O/&B number. Such zeros change nothing, so a run of them is kept as one:
+// the cap on a field's length must never cut off the digits that count ("000...0003" is 3).
+bool EndsInLeadingZero(const std::string& field) {
+    if (field.empty() || field.back() != '0') return false;
+    const std::size_t zero = field.size() - 1;
+    if (field[0] == '&') return zero == 2;
+    if (zero == 0) return true;
+    const auto isExponent = [](char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; };
+    const char before = field[zero - 1];
+    if (before == '+' || before == '-') return zero == 1 || isExponent(field[zero - 2]);
+    return isExponent(before);
+}
+
 // One field: blanks before it skipped, the text up to its separator, then blanks and one comma
 // or line break (CR, LF or CR LF) consumed. An empty field reads as 0.
 Cell ReadField(CharSource& in) {
     while (IsBlank(in.Peek())) in.Skip();
     std::string field;
     for (int c = in.Peek(); !EndsField(c); c = in.Peek()) {
-        if (field.size() < MaxFieldLength) field.push_back(static_cast<char>(c));
+        if (c >= '0' && c <= '9' && EndsInLeadingZero(field)) {
+            field.back() = static_cast<char>(c);
+        } else if (field.size() < MaxFieldLength) {
+            field.push_back(static_cast<char>(c));
+        }
         in.Skip();
     }
     while (IsBlank(in.Peek())) in.Skip();
@@ -88,7 +106,11 @@ std::optional<LevelMap> ReadLevelFile(std::string_view path) {
         std::fopen(presentation::NativePath(path).c_str(), "rb"), std::fclose);
     if (!file) return std::nullopt;
     CharSource in(file.get());
-    return ReadCells(in);
+    LevelMap map = ReadCells(in);
+    // Opening succeeds on some things that cannot be read (a folder of that name); a file that
+    // fails to read is as unreadable as one that fails to open.
+    if (std::ferror(file.get())) return std::nullopt;
+    return map;
 }
 
 LevelMap ParseLevelText(std::string_view text) {

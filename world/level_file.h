@@ -17,7 +17,7 @@ std::string LevelPath(std::int64_t levelNumber);
 
 // Reads the first 4096 numbers of a level file into the map, column by column: a short file
 // leaves Earth, extra numbers are ignored, every number keeps its low 8 bits. Nothing when the
-// file cannot be opened.
+// file cannot be opened or read.
 std::optional<LevelMap> ReadLevelFile(std::string_view path);
 
 // The same reading rules over text already in memory (tests, tools).
