@@ -11,7 +11,7 @@ GAME_PID=""
 e2e_cleanup() {
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$E2E_TMP"
+    [ -n "${E2E_KEEP:-}" ] && echo "kept $E2E_TMP" >&2 || rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
 
@@ -77,6 +77,54 @@ screenshot() { import -window "$1" "$2"; }
 
 # pixel <file.png> <x> <y>: the pixel as RRGGBB (upper case).
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr a-f A-F; }
+
+# pixels <file.png> <x> <y> [<x> <y>...]: several pixels read in one pass, one RRGGBB a line.
+pixels() {
+    local file=$1 format=""
+    shift
+    while [ $# -ge 2 ]; do
+        format+="%[hex:p{$1,$2}]\n"
+        shift 2
+    done
+    convert "$file" -format "$format" info: | cut -c1-6 | tr a-f A-F
+}
+
+# region <file.png> <WxH+X+Y>: a checksum of that rectangle's pixels.
+region() { convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1; }
+
+# wait_pixel <seconds> <id> <x> <y> <RRGGBB>: polls screenshots of the window until that pixel
+# has that colour; fails (status 1) when it has not within the time.
+wait_pixel() {
+    local deadline=$((SECONDS + $1)) shot="$E2E_TMP/wait.png"
+    while :; do
+        if screenshot "$2" "$shot" 2>/dev/null && [ "$(pixel "$shot" "$3" "$4")" = "$5" ]; then
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
+
+# wait_region_not <seconds> <id> <WxH+X+Y> <checksum>: polls until the rectangle differs from
+# the checksum (as region prints it).
+wait_region_not() {
+    local deadline=$((SECONDS + $1)) shot="$E2E_TMP/wait.png"
+    while :; do
+        if screenshot "$2" "$shot" 2>/dev/null && [ "$(region "$shot" "$3")" != "$4" ]; then
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
+
+# release_keys <key...>: lets the keys go and leaves them up long enough for several frames to
+# see them released (the game reads held keys once a frame, so an up and the next down inside
+# one frame would look like one long press).
+release_keys() {
+    xdotool keyup "$@"
+    sleep 0.15
+}
 
 # wait_exit <seconds>: waits for the game to end and sets GAME_STATUS to its exit status (not in
 # a subshell: only this shell can wait for its own child).
