@@ -92,6 +92,10 @@ pixels() {
 # region <file.png> <WxH+X+Y>: a checksum of that rectangle's pixels.
 region() { convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1; }
 
+# window_sum <id>: a checksum of the whole window's pixels (quicker than a picture file).
+window_sum() { import -window "$1" rgb:- | md5sum | cut -d' ' -f1; }
+window_changed() { [ "$(window_sum "$1")" != "$2" ]; }
+
 # wait_pixel <seconds> <id> <x> <y> <RRGGBB>: polls screenshots of the window until that pixel
 # has that colour; fails (status 1) when it has not within the time.
 wait_pixel() {
@@ -137,4 +141,15 @@ wait_exit() {
     GAME_STATUS=0
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
+}
+
+# step <id> <key> <what>: one step of the player, the key held until the window changes, then
+# released; fails with <what> when nothing changes (every step of a test either moves the view or
+# at least turns the player).
+step() {
+    local before
+    before=$(window_sum "$1")
+    xdotool keydown "$2"
+    wait_for 10 window_changed "$1" "$before" || fail "$3: the window did not change"
+    release_keys "$2"
 }

@@ -25,15 +25,6 @@ write_level "$work/lvl/Level2.dat" $T_PICKAXE
 
 shot="$E2E_TMP/shot.png"
 snap() { screenshot "$id" "$shot"; }
-# step <key> <what>: one step, held until the view changes, then released for a few frames.
-step() {
-    local before
-    snap
-    before=$(region "$shot" 1024x768+0+0)
-    xdotool keydown "$1"
-    wait_region_not 10 "$id" 1024x768+0+0 "$before" || fail "$2: the view did not change"
-    release_keys "$1"
-}
 # expect_cells <what> <dx> <dy> <colour> ...: the cells around the player hold those tiles.
 expect_cells() {
     local what=$1 coords=() want=() got
@@ -51,10 +42,11 @@ expect_panel() {  # expect_panel <panel x> <value> <what>
     got=$(panel_value "$shot" "$1")
     [ "$got" = "$2" ] || fail "$3 shows $got, expected $2"
 }
-# Settles: two screenshots in a row show the same frame (falls, drips and fuses idle).
+# Settled: the window shows the same frame before and after the screenshot that the checks then
+# read (nothing falling or being drawn anew).
 settled() {
     local a
-    snap && a=$(region "$shot" 1024x768+0+0) && snap && [ "$(region "$shot" 1024x768+0+0)" = "$a" ]
+    a=$(window_sum "$id") && snap && [ "$(window_sum "$id")" = "$a" ]
 }
 settle() { wait_for 10 settled || fail "the screen does not settle"; }
 # The glyphs of the level-code box (black on white or grey), as a checksum of a black-and-white
@@ -80,25 +72,25 @@ expect_cells "level 1 at its start" -6 -4 $C_BLOCK 0 1 $C_STAIRDOWN_CLOSED -1 0 
     3 0 $C_STONE 4 0 $C_BACKGROUND 3 -2 $C_STONE
 expect_panel $PANEL_NEEDED 2 "the needed panel"
 expect_panel $PANEL_DUG 0 "the dug panel at the start"
-start_view=$(region "$shot" 1024x768+0+0)
+start_view=$(window_sum "$id")
 
 # Walking and digging: two steps right through earth; the stair is left behind.
-step d "the first step right"
+step "$id" d "the first step right"
 settle
 expect_cells "one step right" -1 0 $C_STAIRUP 2 0 $C_STONE
 expect_panel $PANEL_DUG 1 "the dug panel after one dig"
-step d "the second step right"
+step "$id" d "the second step right"
 settle
 expect_panel $PANEL_DUG 2 "the dug panel after two digs"
 
 # Pushing: the stone moves into the hollow, the player takes its place, nothing is dug.
-step d "the step that pushes the stone"
+step "$id" d "the step that pushes the stone"
 settle
 expect_cells "after the push" 1 0 $C_STONE -1 0 $C_BACKGROUND 0 -2 $C_STONE
 expect_panel $PANEL_DUG 2 "the dug panel after the push"
 
 # Digging the earth under the other stone and staying there: it falls on the player.
-step w "the step up under the stone"
+step "$id" w "the step up under the stone"
 wait_pixel 10 "$id" $((387 + 125)) $((259 + 20)) $C_DEAD_NOTICE ||
     fail "the falling stone did not kill the player"
 wait_pixel 10 "$id" $((416 + 96)) $((360 + 32)) $C_OK_UP || fail "no respawn button"
@@ -108,30 +100,30 @@ expect_panel $PANEL_DUG 3 "the dug panel after digging under the stone"
 # Respawn: the level as it began, counters at zero.
 xdotool mousemove --window "$id" 512 392 mousedown 1
 settle
-wait_for 10 eval '[ "$(snap && region "$shot" 1024x768+0+0)" = "$start_view" ]' ||
+wait_for 10 eval '[ "$(window_sum "$id")" = "$start_view" ]' ||
     fail "respawn did not restart the level as it began"
 xdotool mouseup 1
 xdotool mousemove --window "$id" 900 700
 
 # The crystals: the loose one, then the one in earth; the exit opens with the second.
-step a "the step onto the crystal"
+step "$id" a "the step onto the crystal"
 settle
 expect_panel $PANEL_COLLECTED 1 "the collected panel after one crystal"
-step a "the step into the crystal in earth"
+step "$id" a "the step into the crystal in earth"
 settle
 expect_panel $PANEL_COLLECTED 2 "the collected panel after two crystals"
 expect_panel $PANEL_DUG 0 "the dug panel after the crystal in earth (a crystal, not a dig)"
 expect_cells "the open exit" 2 1 $C_STAIRDOWN
 
 # TNT: taken (its icon shows at the top), placed with Space, left two cells behind.
-step a "the step onto the TNT"
+step "$id" a "the step onto the TNT"
 wait_pixel 10 "$id" $((204 + 32)) 32 $C_TNTPLACED || fail "taking the TNT shows no icon"
 xdotool keydown space
 wait_for 10 eval '[ "$(snap && pixel "$shot" 236 32)" != "$C_TNTPLACED" ]' ||
     fail "Space did not place the TNT"
 release_keys space
-step d "the first step away from the TNT"
-step d "the second step away from the TNT"
+step "$id" d "the first step away from the TNT"
+step "$id" d "the second step away from the TNT"
 snap
 expect_cells "the lit charge and its square" -2 0 $C_TNTPLACED -2 -1 $C_BLOCK -2 1 $C_MASSIVE \
     -3 0 $C_BARREL
@@ -145,7 +137,7 @@ wait_for 15 blasted || fail "the TNT did not clear its square; cells: $(cells "$
 expect_cells "around the blast" -4 0 $C_EARTH -2 -2 $C_EARTH -2 2 $C_EARTH 0 -1 $C_EARTH
 
 # The exit: back to the stair, down onto the open exit; the dialog shows over the last frame.
-step d "the step back to the stair"
+step "$id" d "the step back to the stair"
 xdotool keydown s
 wait_pixel 10 "$id" $((416 + 96)) $((360 + 32)) $C_OK_UP || fail "the exit brought no dialog"
 release_keys s
