@@ -167,3 +167,43 @@ step() {
     done
     fail "$3: the window did not change"
 }
+
+# The window drops every held key and button when it gains the keyboard focus, which comes a
+# moment after it appears (and again when the pointer enters it): a press made in that moment is
+# lost. So presses that wait for an effect are let go and made again when nothing happens.
+
+# press_until <seconds> <id> <x> <y> <command...>: holds the left button at (x, y) in the window
+# until the command succeeds, pressing again every 3 seconds; then lets go. Status 1 on timeout.
+press_until() {
+    local deadline=$((SECONDS + $1)) win=$2 x=$3 y=$4
+    shift 4
+    xdotool mousemove --window "$win" "$x" "$y"
+    while :; do
+        xdotool mousedown 1
+        if wait_for 3 "$@"; then
+            release_button
+            return 0
+        fi
+        release_button
+        [ $SECONDS -ge $deadline ] && return 1
+    done
+}
+
+# shows_at <id> <x> <y> <RRGGBB>: the window shows that colour there now.
+shows_at() { screenshot "$1" "$E2E_TMP/now.png" && [ "$(pixel "$E2E_TMP/now.png" "$2" "$3")" = "$4" ]; }
+
+game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+
+# quit_game [<what>]: holds Escape until the game ends (pressing again every 3 seconds), and
+# checks that it ended with status 0.
+quit_game() {
+    local deadline=$((SECONDS + 30))
+    until game_ended; do
+        xdotool keydown Escape
+        wait_for 3 game_ended || true
+        xdotool keyup Escape
+        [ $SECONDS -ge $deadline ] && fail "${1:-the game}: Escape did not end it"
+    done
+    wait_exit 1
+    [ "$GAME_STATUS" = "0" ] || fail "${1:-the game}: exit status $GAME_STATUS, expected 0"
+}

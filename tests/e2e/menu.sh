@@ -54,9 +54,7 @@ open_menu() {
 }
 # play_with_code <text>: types the text into the code box and presses play.
 play_with_code() {
-    xdotool mousemove --window "$id" 560 356 mousedown 1
-    wait_pixel 10 "$id" 537 357 000000 || fail "the code box never showed its caret"
-    xdotool mouseup 1
+    press_until 10 "$id" 560 356 shows_at "$id" 537 357 000000 || fail "the code box never showed its caret"
     xdotool mousemove --window "$id" 900 700
     xdotool type --delay 100 "$1"
     # The last character shows: black glyph pixels in its cell.
@@ -66,9 +64,7 @@ play_with_code() {
             convert "$shot" -crop 7x8+$last+354 +repage -format '%[fx:minima.r]' info: | grep -qx 0
     }
     wait_for 10 last_shown || fail "'$1' does not show in the code box"
-    xdotool mousemove --window "$id" 500 314 mousedown 1
-    wait_pixel 20 "$id" 512 314 $C_EARTH || fail "pressing play did not leave the menu"
-    xdotool mouseup 1
+    press_until 20 "$id" 500 314 shows_at "$id" 512 314 $C_EARTH || fail "pressing play did not leave the menu"
     xdotool mousemove --window "$id" 900 700
 }
 # level_mark_is <colour> <level>: the started level's own mark is in view cell (1, 1).
@@ -76,12 +72,7 @@ level_mark_is() {
     wait_pixel 10 "$id" 96 96 "$1" ||
         fail "expected level $2's mark $1 in view cell (1, 1), found $(pixel "$E2E_TMP/wait.png" 96 96)"
 }
-quit() {
-    xdotool keydown Escape
-    wait_exit 20
-    xdotool keyup Escape
-    [ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
-}
+quit() { quit_game; }
 
 start_x
 

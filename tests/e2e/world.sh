@@ -63,9 +63,7 @@ cd "$root"
 id=$(wait_window 60)
 xdotool mousemove --window "$id" 900 700
 wait_pixel 30 "$id" 512 314 $C_PLAY_UP || fail "the menu's play button never appeared"
-xdotool mousemove --window "$id" 500 314 mousedown 1
-wait_pixel 20 "$id" 512 314 $C_EARTH || fail "pressing play did not leave the menu"
-xdotool mouseup 1
+press_until 20 "$id" 500 314 shows_at "$id" 512 314 $C_EARTH || fail "pressing play did not leave the menu"
 xdotool mousemove --window "$id" 900 700
 settle
 expect_cells "level 1 at its start" -6 -4 $C_BLOCK 0 1 $C_STAIRDOWN_CLOSED -1 0 $C_CRYSTAL \
@@ -98,11 +96,8 @@ snap
 expect_panel $PANEL_DUG 3 "the dug panel after digging under the stone"
 
 # Respawn: the level as it began, counters at zero.
-xdotool mousemove --window "$id" 512 392 mousedown 1
-settle
-wait_for 10 eval '[ "$(window_sum "$id")" = "$start_view" ]' ||
+press_until 10 "$id" 512 392 eval '[ "$(window_sum "$id")" = "$start_view" ]' ||
     fail "respawn did not restart the level as it began"
-xdotool mouseup 1
 xdotool mousemove --window "$id" 900 700
 
 # The crystals: the loose one, then the one in earth; the exit opens with the second.
@@ -146,18 +141,14 @@ convert "$E2E_TMP/dialog.png" -crop 47x6+538+354 +repage -format '%[fx:minima.r]
     fail "the dialog's code box is empty"
 
 # Its button: level 2 follows (its own mark in the corner), with fresh counters.
-xdotool mousemove --window "$id" 512 392 mousedown 1
-wait_pixel 10 "$id" $(cell_x -6) $(cell_y -4) $C_PICKAXE || fail "the dialog's button did not start level 2"
-xdotool mouseup 1
+press_until 10 "$id" 512 392 shows_at "$id" $(cell_x -6) $(cell_y -4) $C_PICKAXE ||
+    fail "the dialog's button did not start level 2"
 xdotool mousemove --window "$id" 900 700
 settle
 expect_panel $PANEL_COLLECTED 0 "the collected panel on level 2"
 expect_panel $PANEL_NEEDED 0 "the needed panel on level 2"
 
-xdotool keydown Escape
-wait_exit 20
-xdotool keyup Escape
-[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
+quit_game "the first run"
 
 # The code typed into the menu: the same glyphs as in the dialog, and level 2 starts.
 cd "$work"
@@ -166,19 +157,13 @@ cd "$root"
 id=$(wait_window 60)
 xdotool mousemove --window "$id" 900 700
 wait_pixel 30 "$id" 512 314 $C_PLAY_UP || fail "the menu's play button never appeared (second run)"
-xdotool mousemove --window "$id" 560 356 mousedown 1
-wait_pixel 10 "$id" 537 357 000000 || fail "the code box never showed its caret"
-xdotool mouseup 1
+press_until 10 "$id" 560 356 shows_at "$id" 537 357 000000 || fail "the code box never showed its caret"
 xdotool mousemove --window "$id" 900 700  # the toolkit's I-beam would cover the letters
 xdotool type --delay 100 MUDeFa
 wait_for 10 eval '[ "$(snap && code_glyphs "$shot")" = "$dialog_code" ]' ||
     fail "the code typed into the menu does not look like the one the dialog showed"
-xdotool mousemove --window "$id" 500 314 mousedown 1
-wait_pixel 20 "$id" $(cell_x -6) $(cell_y -4) $C_PICKAXE || fail "the typed code did not start level 2"
-xdotool mouseup 1
+press_until 20 "$id" 500 314 shows_at "$id" $(cell_x -6) $(cell_y -4) $C_PICKAXE ||
+    fail "the typed code did not start level 2"
 
-xdotool keydown Escape
-wait_exit 20
-xdotool keyup Escape
-[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0 (second run)"
+quit_game "the second run"
 echo "world: ok"
