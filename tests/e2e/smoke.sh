@@ -8,6 +8,9 @@ start_game "$game"
 id=$(wait_window 60)
 size=$(window_size "$id")
 [ "$size" = "1024x768" ] || fail "window is $size, expected 1024x768"
+# The pointer into the window, as a player's would be: with no window manager, that is what gives
+# it the keyboard.
+xdotool mousemove --window "$id" 900 700
 
 quit_game
 echo "smoke with a window: ok"
