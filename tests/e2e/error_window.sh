@@ -37,19 +37,14 @@ expect 10 10 AAAAAA "title field outline"
 expect 600 20 DDDDDD "locked title field face"
 expect 600 300 DDDDDD "locked message area face"
 
-xdotool keydown Escape
-wait_exit 20
-xdotool keyup Escape
-[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0 after Escape"
+quit_game "Escape in the error window"
 
 # Pressing " OK " ends it too (held until the program is gone: the button fires while pressed).
 start_game "$game" ERROR Title "Message"
 id=$(wait_window 45)
 wait_for 45 has_face "$id" || fail "the OK button's face never appeared (second run)"
-xdotool mousemove --window "$id" 320 463
-xdotool mousedown 1
-wait_exit 20
-xdotool mouseup 1
+press_until 20 "$id" 320 463 game_ended || fail "pressing OK did not end the error window"
+wait_exit 1
 [ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0 after OK"
 
 # Without a display the program says so on standard error and fails, instead of hanging. (The

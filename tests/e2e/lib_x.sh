@@ -11,7 +11,7 @@ GAME_PID=""
 e2e_cleanup() {
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$E2E_TMP"
+    [ -n "${E2E_KEEP:-}" ] && echo "kept $E2E_TMP" >&2 || rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
 
@@ -78,6 +78,64 @@ screenshot() { import -window "$1" "$2"; }
 # pixel <file.png> <x> <y>: the pixel as RRGGBB (upper case).
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr a-f A-F; }
 
+# pixels <file.png> <x> <y> [<x> <y>...]: several pixels read in one pass, one RRGGBB a line.
+pixels() {
+    local file=$1 format=""
+    shift
+    while [ $# -ge 2 ]; do
+        format+="%[hex:p{$1,$2}]\n"
+        shift 2
+    done
+    convert "$file" -format "$format" info: | cut -c1-6 | tr a-f A-F
+}
+
+# region <file.png> <WxH+X+Y>: a checksum of that rectangle's pixels.
+region() { convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1; }
+
+# window_sum <id>: a checksum of the whole window's pixels (quicker than a picture file).
+window_sum() { import -window "$1" rgb:- | md5sum | cut -d' ' -f1; }
+window_changed() { [ "$(window_sum "$1")" != "$2" ]; }
+
+# wait_pixel <seconds> <id> <x> <y> <RRGGBB>: polls screenshots of the window until that pixel
+# has that colour; fails (status 1) when it has not within the time.
+wait_pixel() {
+    local deadline=$((SECONDS + $1)) shot="$E2E_TMP/wait.png"
+    while :; do
+        if screenshot "$2" "$shot" 2>/dev/null && [ "$(pixel "$shot" "$3" "$4")" = "$5" ]; then
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
+
+# wait_region_not <seconds> <id> <WxH+X+Y> <checksum>: polls until the rectangle differs from
+# the checksum (as region prints it).
+wait_region_not() {
+    local deadline=$((SECONDS + $1)) shot="$E2E_TMP/wait.png"
+    while :; do
+        if screenshot "$2" "$shot" 2>/dev/null && [ "$(region "$shot" "$3")" != "$4" ]; then
+            return 0
+        fi
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
+
+# release_keys <key...>: lets the keys go and leaves them up long enough for several frames to
+# see them released (the game reads held keys once a frame, so an up and the next down inside
+# one frame would look like one long press).
+release_keys() {
+    xdotool keyup "$@"
+    sleep 0.15
+}
+# release_button: the same for the left mouse button (toggles act on a press that follows a
+# release seen by a frame).
+release_button() {
+    xdotool mouseup 1
+    sleep 0.15
+}
+
 # wait_exit <seconds>: waits for the game to end and sets GAME_STATUS to its exit status (not in
 # a subshell: only this shell can wait for its own child).
 wait_exit() {
@@ -89,4 +147,63 @@ wait_exit() {
     GAME_STATUS=0
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
+}
+
+# step <id> <key> <what>: one step of the player, the key held until the window changes, then
+# released; fails with <what> when nothing changes (every step of a test either moves the view or
+# at least turns the player). A press that the game took for the tail of the last one (its
+# release fell between two frames on a loaded machine) changes nothing for seconds: it is let go
+# and pressed again.
+step() {
+    local before try
+    before=$(window_sum "$1")
+    for try in 1 2 3; do
+        xdotool keydown "$2"
+        if wait_for 3 window_changed "$1" "$before"; then
+            release_keys "$2"
+            return 0
+        fi
+        release_keys "$2"
+    done
+    fail "$3: the window did not change"
+}
+
+# The window drops every held key and button when it gains the keyboard focus, which comes a
+# moment after it appears (and again when the pointer enters it): a press made in that moment is
+# lost. So presses that wait for an effect are let go and made again when nothing happens.
+
+# press_until <seconds> <id> <x> <y> <command...>: holds the left button at (x, y) in the window
+# until the command succeeds, pressing again every 3 seconds; then lets go. Status 1 on timeout.
+press_until() {
+    local deadline=$((SECONDS + $1)) win=$2 x=$3 y=$4
+    shift 4
+    xdotool mousemove --window "$win" "$x" "$y"
+    while :; do
+        xdotool mousedown 1
+        if wait_for 3 "$@"; then
+            release_button
+            return 0
+        fi
+        release_button
+        [ $SECONDS -ge $deadline ] && return 1
+    done
+}
+
+# shows_at <id> <x> <y> <RRGGBB>: the window shows that colour there now.
+shows_at() { screenshot "$1" "$E2E_TMP/now.png" && [ "$(pixel "$E2E_TMP/now.png" "$2" "$3")" = "$4" ]; }
+
+game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+
+# quit_game [<what>]: holds Escape until the game ends (pressing again every 3 seconds), and
+# checks that it ended with status 0.
+quit_game() {
+    local deadline=$((SECONDS + 30))
+    until game_ended; do
+        xdotool keydown Escape
+        wait_for 3 game_ended || true
+        xdotool keyup Escape
+        [ $SECONDS -ge $deadline ] && fail "${1:-the game}: Escape did not end it"
+    done
+    wait_exit 1
+    [ "$GAME_STATUS" = "0" ] || fail "${1:-the game}: exit status $GAME_STATUS, expected 0"
 }

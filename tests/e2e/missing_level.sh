@@ -36,9 +36,7 @@ wait_for 30 shows $((416 + 20)) $((286 + 28)) "$PLAY_FACE" || fail "the menu's p
 
 # Focus the code box (held until its caret blinks: a press is seen only by a frame), type 99
 # (one key per frame is taken), then press play.
-xdotool mousemove --window "$id" 560 356 mousedown 1
-wait_for 10 shows 537 357 000000 || fail "the code box never showed its caret"
-xdotool mouseup 1
+press_until 10 "$id" 560 356 shows 537 357 000000 || fail "the code box never showed its caret"
 xdotool type --delay 100 99
 # Both digits show: black glyph pixels in the second character cell.
 second_digit_shown() {
@@ -46,18 +44,14 @@ second_digit_shown() {
         convert "$shot" -crop 6x8+547+354 +repage -format '%[fx:minima.r]' info: | grep -qx 0
 }
 wait_for 10 second_digit_shown || fail "the typed code does not show in the code box"
-xdotool mousemove --window "$id" 500 314 mousedown 1
-wait_for 30 has_error_window || fail "no error window appeared; log: $(cat "$E2E_TMP/game.log")"
-xdotool mouseup 1
+press_until 30 "$id" 500 314 has_error_window ||
+    fail "no error window appeared; log: $(cat "$E2E_TMP/game.log")"
 err=$(error_window)
 [ -n "$(pgrep -P "$GAME_PID")" ] || fail "the error window is not a second process of the game"
 kill -0 "$GAME_PID" || fail "the game did not wait for its error window"
 
 xdotool mousemove --window "$err" 320 240
-xdotool keydown Escape
-wait_exit 20
-xdotool keyup Escape
-[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
+quit_game "Escape in the error window"
 has_error_window && fail "the error window is still open"
 grep -qF "Could not open file 'lvl\\Level99.dat'" "$E2E_TMP/game.log" ||
     fail "the message is not on standard error; log: $(cat "$E2E_TMP/game.log")"

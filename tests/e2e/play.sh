@@ -55,9 +55,7 @@ wait_for 30 shows $((416 + 20)) $((286 + 28)) "$PLAY_FACE" || fail "the menu's p
 shows 441 355 DDDDDD || fail "no level-code label beside the play button"
 
 # Play: the button fires while held; the menu is gone once the code label is.
-xdotool mousemove --window "$id" 500 314 mousedown 1
-wait_for 20 shows_not 441 355 DDDDDD || fail "pressing play did not leave the menu"
-xdotool mouseup 1
+press_until 20 "$id" 500 314 shows_not 441 355 DDDDDD || fail "pressing play did not leave the menu"
 xdotool mousemove --window "$id" 900 700
 wait_for 10 shows 12 12 DDDDDD || fail "the play screen's sound label is missing"
 centre_settled() { local a b; a=$(centre); b=$(centre); [ "$a" = "$b" ]; }
@@ -65,23 +63,16 @@ wait_for 10 centre_settled || fail "the play screen does not settle"
 start_view=$(centre)
 
 # One step right: the player digs into the earth and the view moves one cell.
-xdotool keydown d
+step "$id" d "pressing D"
 wait_for 10 centre_is_not "$start_view" || fail "pressing D did not move the player"
-xdotool keyup d
 
 # Enter gives up: the "respawn" button appears under the dead notice.
-xdotool keydown Return
+step "$id" Return "pressing Enter"
 wait_for 10 shows $((416 + 100)) $((360 + 40)) "$OK_FACE" || fail "Enter did not bring the respawn button"
-xdotool keyup Return
 
 # Respawn: the level restarts as it began (the dug cell is earth again, the player on the stair).
-xdotool mousemove --window "$id" 516 400 mousedown 1
-wait_for 10 centre_is "$start_view" || fail "respawn did not restart the level as it began"
-xdotool mouseup 1
+press_until 10 "$id" 516 400 centre_is "$start_view" || fail "respawn did not restart the level as it began"
 xdotool mousemove --window "$id" 900 700
 
-xdotool keydown Escape
-wait_exit 20
-xdotool keyup Escape
-[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
+quit_game
 echo "play: ok"

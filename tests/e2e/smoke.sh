@@ -8,11 +8,11 @@ start_game "$game"
 id=$(wait_window 60)
 size=$(window_size "$id")
 [ "$size" = "1024x768" ] || fail "window is $size, expected 1024x768"
+# The pointer into the window, as a player's would be: with no window manager, that is what gives
+# it the keyboard.
+xdotool mousemove --window "$id" 900 700
 
-xdotool keydown Escape
-wait_exit 20
-xdotool keyup Escape
-[ "$GAME_STATUS" = "0" ] || fail "exit status $GAME_STATUS, expected 0"
+quit_game
 echo "smoke with a window: ok"
 
 # Without any display the game says so and fails, instead of running unseen.
