@@ -49,6 +49,19 @@ start_game() {
     GAME_PID=$!
 }
 
+# launch_in <dir> <game> [args...]: starts the game with <dir> as its working directory (where it
+# finds res/ and lvl/), waits for its window and sets id; then puts the pointer in the window, away
+# from every widget: with no window manager the pointer is what gives a window the keyboard.
+launch_in() {
+    local dir=$1
+    shift
+    pushd "$dir" >/dev/null
+    start_game "$@"
+    popd >/dev/null
+    id=$(wait_window 60)
+    xdotool mousemove --window "$id" 900 700
+}
+
 # window_id: the id of the window titled exactly "game" (empty when there is none).
 window_id() { xdotool search --name '^game$' 2>/dev/null | head -n 1; }
 

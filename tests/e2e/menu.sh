@@ -45,11 +45,7 @@ flip() {
 }
 # open_menu: starts the game in the scratch directory and waits for the menu.
 open_menu() {
-    cd "$work"
-    start_game "$game"
-    cd "$root"
-    id=$(wait_window 60)
-    xdotool mousemove --window "$id" 900 700
+    launch_in "$work" "$game"
     wait_pixel 30 "$id" 512 314 $C_PLAY_UP || fail "the menu's play button never appeared"
 }
 # play_with_code <text>: types the text into the code box and presses play.

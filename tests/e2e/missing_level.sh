@@ -27,11 +27,7 @@ error_window() {
 has_error_window() { [ -n "$(error_window)" ]; }
 
 start_x
-cd "$work"
-start_game "$game"
-cd "$root"
-id=$(wait_window 60)
-xdotool mousemove --window "$id" 900 700
+launch_in "$work" "$game"
 wait_for 30 shows $((416 + 20)) $((286 + 28)) "$PLAY_FACE" || fail "the menu's play button never appeared"
 
 # Focus the code box (held until its caret blinks: a press is seen only by a frame), type 99

@@ -44,12 +44,8 @@ centre_is_not() { [ "$(centre)" != "$1" ]; }
 centre_is() { [ "$(centre)" = "$1" ]; }
 
 start_x
-cd "$work"
-start_game "$game"
-cd "$root"
-id=$(wait_window 60)
+launch_in "$work" "$game"
 [ "$(window_size "$id")" = "1024x768" ] || fail "window is $(window_size "$id"), expected 1024x768"
-xdotool mousemove --window "$id" 900 700  # the pointer in the window (keys follow it), off widgets
 
 wait_for 30 shows $((416 + 20)) $((286 + 28)) "$PLAY_FACE" || fail "the menu's play button never appeared"
 shows 441 355 DDDDDD || fail "no level-code label beside the play button"

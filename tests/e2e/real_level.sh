@@ -48,11 +48,7 @@ walk() {
 }
 
 start_x
-cd "$work"
-start_game "$game"
-cd "$root"
-id=$(wait_window 60)
-xdotool mousemove --window "$id" 900 700
+launch_in "$work" "$game"
 wait_pixel 30 "$id" $((416 + 20)) $((286 + 28)) "$PLAY_FACE" || fail "the menu's play button never appeared"
 label_gone() { screenshot "$id" "$shot" && [ "$(pixel "$shot" 441 355)" != DDDDDD ]; }
 press_until 20 "$id" 500 314 label_gone || fail "pressing play did not leave the menu"

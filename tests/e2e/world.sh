@@ -57,11 +57,7 @@ code_glyphs() {
 }
 
 start_x
-cd "$work"
-start_game "$game"
-cd "$root"
-id=$(wait_window 60)
-xdotool mousemove --window "$id" 900 700
+launch_in "$work" "$game"
 wait_pixel 30 "$id" 512 314 $C_PLAY_UP || fail "the menu's play button never appeared"
 press_until 20 "$id" 500 314 shows_at "$id" 512 314 $C_EARTH || fail "pressing play did not leave the menu"
 xdotool mousemove --window "$id" 900 700
@@ -151,11 +147,7 @@ expect_panel $PANEL_NEEDED 0 "the needed panel on level 2"
 quit_game "the first run"
 
 # The code typed into the menu: the same glyphs as in the dialog, and level 2 starts.
-cd "$work"
-start_game "$game"
-cd "$root"
-id=$(wait_window 60)
-xdotool mousemove --window "$id" 900 700
+launch_in "$work" "$game"
 wait_pixel 30 "$id" 512 314 $C_PLAY_UP || fail "the menu's play button never appeared (second run)"
 press_until 10 "$id" 560 356 shows_at "$id" 537 357 000000 || fail "the code box never showed its caret"
 xdotool mousemove --window "$id" 900 700  # the toolkit's I-beam would cover the letters
