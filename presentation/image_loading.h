@@ -19,7 +19,8 @@ struct BitmapSize {
 BitmapSize ProbeBitmapSize(std::string_view path);
 
 // An image of the probed size, every pixel KeyColour, with the bitmap loaded into it; null when
-// no image could be made (missing file, not a bitmap, top-down, absurd size, no screen).
+// no image could be made (missing file, not a bitmap, top-down, absurd size or one the file is far
+// too small to hold, no screen).
 Image LoadImageFile(std::string_view path);
 
 }  // namespace presentation

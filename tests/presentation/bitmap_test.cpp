@@ -174,6 +174,12 @@ TEST_F(BitmapTest, HostileSizesNeitherAllocateNorReadBeyondTheImage) {
     EXPECT_NE(CreateImage(MaxImageSide, 1), nullptr);
     const std::string path = testing::WriteTempFile("huge.bmp", bytes);
     EXPECT_EQ(LoadImageFile(path), nullptr);
+
+    // Within the image limits, but far more pixels than the file's bytes could hold: no image
+    // rather than 64 MB of key colour for a file of a few dozen bytes.
+    recipe.Width = 4096;
+    recipe.Height = 4096;
+    EXPECT_EQ(LoadImageFile(testing::WriteTempFile("claims.bmp", MakeBitmap(recipe))), nullptr);
 }
 
 TEST_F(BitmapTest, FilesProbesAndImageLoading) {
