@@ -22,6 +22,10 @@ TEST(LongSoak, EveryShippedLevelKeepsItsInvariantsThroughALongWalk) {
         const std::uint64_t seed = 104'729u * static_cast<std::uint64_t>(level) + 3;
         const SoakReport r = RunSoak({level, seed, perLevel, 8});
         EXPECT_EQ(r.Failure, "") << "level " << level << ", seed " << seed;
+        EXPECT_EQ(
+            CheckSoakTrace("long/level" + std::to_string(level) + "/seed" + std::to_string(seed),
+                           r.Trace),
+            "");
         frames += r.Frames;
         std::printf(
             "level %d, seed %llu: %lld frames (%lld drawn), %d deaths, %d respawns, "
@@ -43,6 +47,10 @@ TEST_F(WildLongSoak, WildLevelsKeepTheirInvariantsThroughALongWalk) {
         const std::uint64_t seed = 7u * static_cast<std::uint64_t>(level) + 5;
         const SoakReport r = RunSoak({level, seed, 10'000, 4});
         EXPECT_EQ(r.Failure, "") << "wild level " << level << ", seed " << seed;
+        EXPECT_EQ(
+            CheckSoakTrace(
+                "wildlong/level" + std::to_string(level) + "/seed" + std::to_string(seed), r.Trace),
+            "");
         std::printf("wild level %d, seed %llu: %lld frames, %d deaths, %d levels finished\n", level,
                     static_cast<unsigned long long>(seed), static_cast<long long>(r.Frames),
                     r.Deaths, r.LevelsFinished);

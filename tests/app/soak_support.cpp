@@ -17,6 +17,7 @@
 #include "gui/program_end.h"
 #include "presentation/screen_services.h"
 #include "presentation/screen_testing.h"
+#include "tests/app/play_test_support.h"
 #include "tools/replay/map_picture.h"
 #include "tools/replay/script.h"
 #include "world/game_step.h"
@@ -234,7 +235,13 @@ class Soak {
         : options_(options), report_(report), rng_(options.Seed), level_(options.StartLevel) {
         pt::OpenMemoryScreen(1024, 768);
         ResetFlags();
-        sound_ = SetSoundCalls({nullptr, [this](std::string_view) { ++soundsPlayed_; }, nullptr});
+        sound_ = SetSoundCalls({nullptr,
+                                [this](std::string_view alias) {
+                                    ++soundsPlayed_;
+                                    if (replay::IsWorldSound(alias))
+                                        frameSounds_.emplace_back(alias);
+                                },
+                                nullptr});
         runner_ = world::SetErrorWindowRunner(
             [this](const std::vector<std::string>& args) { fatal_ = args.back(); });
         exit_ = gui::SetExitHandler([](int status) { throw ProgramEnded{status}; });
@@ -265,6 +272,10 @@ class Soak {
                 Fail("the level-complete dialog never closed");
             }
         }
+    }
+
+    void Finish() {
+        if (session_) report_.Trace.Final = replay::DigestFrame(Game(), {});
     }
 
   private:
@@ -301,6 +312,7 @@ class Soak {
             return;
         }
         session_.reset();
+        frameSounds_.clear();  // of the frame that never ended
         level_ = options_.StartLevel;
         pt::ReleaseAllKeys();
     }
@@ -399,6 +411,8 @@ class Soak {
         }
         ++report_.Frames;
         ++report_.FramesOnLevel[g.LevelNumber];
+        report_.Trace.Add(replay::DigestFrame(g, frameSounds_));
+        frameSounds_.clear();
         if (clicked) pt::SetMouse(0, 0, 0);
         if (!wasDead && g.Player.Dead) ++report_.Deaths;
         if (std::exchange(pressingRespawn_, false)) {
@@ -448,6 +462,7 @@ class Soak {
     std::int32_t buttonX_ = 0;
     std::int32_t buttonY_ = 0;
     std::int64_t soundsPlayed_ = 0;
+    replay::FrameSounds frameSounds_;  // the world sounds of the frame being played
     std::string fatal_;
     SoundCalls sound_;
     world::ErrorWindowRunner runner_;
@@ -460,7 +475,13 @@ SoakReport RunSoak(const SoakOptions& options) {
     SoakReport report;
     Soak soak(options, report);
     soak.Run();
+    soak.Finish();
     return report;
+}
+
+std::string CheckSoakTrace(const std::string& name, const replay::Trace& trace) {
+    // The tests run in a folder of their own; the file is the checkout's.
+    return replay::CheckTrace((RepoRoot() / "tests/app/soak_traces.txt").string(), name, trace);
 }
 
 }  // namespace app::test

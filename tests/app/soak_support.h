@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/replay/trace.h"
 #include "world/game_state.h"
 
 namespace app::test {
@@ -55,6 +56,7 @@ struct SoakReport {
     int Sessions = 0;         // play sessions built (a missing next level ends one)
     std::map<std::int32_t, std::int64_t> FramesOnLevel;
     std::string Failure;  // the first problem, with the frame and a picture of the map
+    replay::Trace Trace;  // every frame of the walk (Final: the state it ended in)
 };
 
 // Plays the walk from the working directory (which holds res/, lvl/ and levels/solutions/) on a
@@ -68,5 +70,8 @@ struct SoakReport {
 // levels get finished and the next one starts. Finishing the last level ends the session the way
 // the game ends (the next file is missing); the walk then goes on in a new session.
 SoakReport RunSoak(const SoakOptions& options);
+
+// The walk's trace against the one recorded in tests/app/soak_traces.txt (see replay::CheckTrace).
+std::string CheckSoakTrace(const std::string& name, const replay::Trace& trace);
 
 }  // namespace app::test

@@ -21,6 +21,10 @@ TEST(Soak, EveryShippedLevelKeepsItsInvariantsThroughAShortWalk) {
         const SoakReport r = RunSoak({level, seed, 3000, 8});
         EXPECT_EQ(r.Failure, "") << "level " << level << ", seed " << seed;
         EXPECT_EQ(r.Frames, 3000) << "level " << level << ", seed " << seed;
+        EXPECT_EQ(
+            CheckSoakTrace("short/level" + std::to_string(level) + "/seed" + std::to_string(seed),
+                           r.Trace),
+            "");
         total.Deaths += r.Deaths;
         total.Respawns += r.Respawns;
         total.LevelsFinished += r.LevelsFinished;
@@ -41,6 +45,7 @@ TEST_F(WildSoak, LevelsWithoutWallsAndWithEveryCodeKeepTheirInvariants) {
     WriteLevel(2, WildLevel(2));
     const SoakReport r = RunSoak({1, 4242, 6000, 4});
     EXPECT_EQ(r.Failure, "");
+    EXPECT_EQ(CheckSoakTrace("wild/seed4242", r.Trace), "");
     EXPECT_GT(r.Deaths, 10);
     EXPECT_GT(r.LevelsFinished, 0);
 }

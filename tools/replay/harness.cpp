@@ -41,9 +41,12 @@ class Environment {
     explicit Environment(Outcome& out) {
         pt::OpenMemoryScreen(ScreenWidth, ScreenHeight);
         app::ResetFlags();
-        sound_ = app::SetSoundCalls(
-            {nullptr, [&out](std::string_view alias) { ++out.SoundsPlayed[std::string(alias)]; },
-             nullptr});
+        sound_ = app::SetSoundCalls({nullptr,
+                                     [this, &out](std::string_view alias) {
+                                         ++out.SoundsPlayed[std::string(alias)];
+                                         if (IsWorldSound(alias)) Sounds.emplace_back(alias);
+                                     },
+                                     nullptr});
         runner_ = world::SetErrorWindowRunner(
             [&out](const std::vector<std::string>& args) { out.FatalMessage = args.back(); });
         exit_ = gui::SetExitHandler([](int status) { throw ProgramEnded{status}; });
@@ -58,6 +61,8 @@ class Environment {
     Environment(const Environment&) = delete;
     Environment& operator=(const Environment&) = delete;
 
+    replay::FrameSounds Sounds;  // the world sounds of the frame being played
+
   private:
     app::SoundCalls sound_;
     world::ErrorWindowRunner runner_;
@@ -66,8 +71,12 @@ class Environment {
 
 class Runner {
   public:
-    Runner(const Script& script, std::int32_t phase, Outcome& out)
-        : commands_(script.Commands), phase_(std::max(phase, 0)), out_(out) {}
+    Runner(const Script& script, const RunOptions& options, Outcome& out, FrameSounds& sounds)
+        : commands_(script.Commands),
+          phase_(std::max(options.Phase, 0)),
+          keepDigests_(options.KeepDigests),
+          out_(out),
+          sounds_(sounds) {}
 
     void Start() {
         presentation::SeedRandom(out_.Seed);
@@ -102,6 +111,7 @@ class Runner {
         out_.HasPickaxe = g.Player.HasPickaxe != 0;
         out_.HasTnt = g.Player.HasTnt != 0;
         out_.TntFuse = g.TntFuse;
+        out_.Trace.Final = DigestFrame(g, {});
     }
 
   private:
@@ -170,6 +180,10 @@ class Runner {
             flags.RespawnRequested = 0;
             world::RestartLevel(*game_);
         }
+        const std::uint64_t digest = DigestFrame(*game_, sounds_);
+        sounds_.clear();
+        out_.Trace.Add(digest);
+        if (keepDigests_) out_.FrameDigests.push_back(digest);
     }
 
     // The first command after the line of command i (a walk is several commands of one line).
@@ -200,7 +214,9 @@ class Runner {
 
     const std::vector<Command>& commands_;
     const std::int32_t phase_;
+    const bool keepDigests_;
     Outcome& out_;
+    FrameSounds& sounds_;
     std::unique_ptr<world::GameState> game_;
     std::size_t current_ = 0;    // the command being played
     std::size_t resume_ = 0;     // the command played after it
@@ -243,7 +259,7 @@ Outcome Run(const Script& script, const RunOptions& options) {
     out.Phase = options.Phase;
     out.LevelNumber = out.StartLevel;
     Environment environment(out);
-    Runner runner(script, options.Phase, out);
+    Runner runner(script, options, out, environment.Sounds);
     PlayScript(runner, out);
     runner.Report();
     return out;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "tools/replay/script.h"
+#include "tools/replay/trace.h"
 #include "world/level_map.h"
 
 namespace replay {
@@ -29,6 +30,7 @@ struct RunOptions {
     // Frames already run before the level starts, as when it follows another level: the column
     // timers start at Phase mod 25 and the drip timer at Phase mod 121 (both 0 by default).
     std::int32_t Phase = 0;
+    bool KeepDigests = false;  // keep every frame's digest in the outcome (FrameDigests)
 };
 
 // The seeds and phases a shipped solution must finish under: a solution that passes them all
@@ -58,6 +60,8 @@ struct Outcome {
     std::string FatalMessage;  // the fatal report that ended the run (a missing level file)
     std::vector<std::string> Problems;        // script lines that could not be played as written
     std::map<std::string, int> SoundsPlayed;  // alias -> plays (sound effects were on)
+    replay::Trace Trace;                      // every frame played, and the state at the end
+    std::vector<std::uint64_t> FrameDigests;  // with KeepDigests: each frame's digest, in order
 };
 
 // Plays the script. Never ends the process and never leaves hooks behind; a script that stops

@@ -11,6 +11,7 @@
 
 #include "tools/replay/harness.h"
 #include "tools/replay/map_picture.h"
+#include "tools/replay/shipped_runs.h"
 #include "world/level_file.h"
 
 namespace {
@@ -19,6 +20,8 @@ constexpr const char* Usage =
     "usage: replay [--level N] [--seed S]... [--seeds FIRST-LAST] [--phase P] [--expect WHAT]"
     " [--map] SCRIPT...\n"
     "       replay --robust [--map] SCRIPT...\n"
+    "       replay --digests [--level N] [--seed S] [--phase P] SCRIPT\n"
+    "       replay --traces\n"
     "       replay --show LEVELFILE\n"
     "       replay --make-level PICTURE LEVELFILE\n"
     "Plays each script once per seed (the script's own seed, or 1, when none is given) and\n"
@@ -26,7 +29,10 @@ constexpr const char* Usage =
     "every run ended so and played every line as written, 1 otherwise, 2 for a bad command line\n"
     "or script. P is the number of frames the fall and drip rhythms have run when the level\n"
     "starts (default 0). --robust plays the five seeds and phases a shipped solution must\n"
-    "finish under. Cells a picture does not reach become massive walls ('#').\n";
+    "finish under. Cells a picture does not reach become massive walls ('#').\n"
+    "--digests prints the digest of every frame, one a line, to find where two runs part.\n"
+    "--traces prints the traces of every shipped solution under the five trials and of the\n"
+    "campaign, as tests/world/traces.txt keeps them.\n";
 
 struct Options {
     std::optional<std::int32_t> Level;
@@ -35,6 +41,7 @@ struct Options {
     bool Robust = false;
     std::string Expect = "finished";
     bool Map = false;
+    bool Digests = false;
     std::vector<std::string> Scripts;
 };
 
@@ -88,6 +95,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         const bool hasValue = i + 1 < argc;
         if (a == "--map") {
             o.Map = true;
+        } else if (a == "--digests") {
+            o.Digests = true;
         } else if (a == "--robust") {
             o.Robust = true;
         } else if (a == "--phase" && hasValue) {
@@ -132,13 +141,24 @@ std::optional<bool> PlayScript(const std::string& path, const Options& o) {
     if (trials.empty()) trials.push_back({o.Level, std::nullopt, o.Phase});
     if (o.Robust) trials = replay::StandardTrials();
     bool good = true;
-    for (const replay::RunOptions& trial : trials) {
+    for (replay::RunOptions& trial : trials) {
+        trial.KeepDigests = o.Digests;
         const replay::Outcome outcome = replay::Run(*script, trial);
+        for (std::uint64_t d : outcome.FrameDigests)
+            std::printf("%016llx\n", (unsigned long long)d);
         const std::string account = replay::Describe(outcome, o.Map);
         std::printf("%s: %s", path.c_str(), account.c_str());
         good = good && FirstWord(account) == o.Expect && outcome.Problems.empty();
     }
     return good;
+}
+
+int PrintTraces() {
+    for (const replay::NamedRun& run : replay::ShippedRuns("levels/solutions", 50)) {
+        const replay::Outcome outcome = replay::Run(run.Played, run.Options);
+        std::printf("%s\n", replay::TraceLine(run.Name, outcome.Trace).c_str());
+    }
+    return 0;
 }
 
 int PlayAll(const Options& o) {
@@ -157,6 +177,7 @@ int main(int argc, char** argv) {
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "--show" && argc == 3) return ShowLevel(argv[2]);
     if (first == "--make-level" && argc == 4) return MakeLevel(argv[2], argv[3]);
+    if (first == "--traces" && argc == 2) return PrintTraces();
     Options options;
     bool understood = false;
     try {
