@@ -1,5 +1,5 @@
-// The program-wide option and request flags, shared by the menu, the play loop, the widget event
-// handler and the level-complete dialog. One instance lives for the whole run; everything runs
+// The program-wide option and request flags, shared by the shell's screens and the widget event
+// handler. One instance lives for the whole run; everything runs
 // on the game thread.
 #pragma once
 
@@ -8,11 +8,12 @@
 namespace app {
 
 struct ProgramFlags {
-    std::int8_t SoundEnabled = 1;        // sound effects on
-    std::int8_t MusicEnabled = 1;        // "ambience" on
-    std::int8_t PlayRequested = 0;       // "menu-play" pressed; the menu loop ends
-    std::int8_t NextLevelRequested = 0;  // "nextlvl" pressed; the level-complete dialog ends
-    std::int8_t RespawnRequested = 0;    // "respawn" pressed; the play loop restarts the level
+    bool SoundEnabled = true;         // sound effects on
+    bool MusicEnabled = true;         // "ambience" on
+    bool PlayRequested = false;       // "menu-play" pressed; the menu ends
+    bool QuitRequested = false;       // "menu-back" pressed; the game ends
+    bool NextLevelRequested = false;  // "nextlvl" pressed; the level-complete dialog ends
+    bool RespawnRequested = false;    // "respawn" pressed; the level restarts
 
     // The State byte of the "sound" / "music" check box of whichever screen built them last.
     std::uint8_t* SoundToggleState = nullptr;

@@ -1,4 +1,4 @@
-#include "app/play_loop.h"
+#include "app/shell.h"
 
 int main(int argc, char** argv) {
     return app::RunGame(argc, argv);

@@ -1,30 +1,20 @@
-// The main menu's screen and loop; see main_menu.h. Game thread.
+// The main menu's screen; see main_menu.h. Game thread.
 #include "app/main_menu.h"
 
 #include "app/flags.h"
 #include "app/widget_events.h"
-#include "gui/program_end.h"
-#include "presentation/scene.h"
 #include "presentation/screen_services.h"
-#include "world/level_file.h"
+#include "view/scene.h"
 
 namespace app {
 
-namespace {
-
-std::unique_ptr<world::GameState> LoadBackdrop() {
-    std::unique_ptr<world::GameState> game = world::InitGame();
-    game->LevelNumber = 1;
-    world::LoadLevel(*game);
-    world::FindStart(*game);
-    return game;
-}
-
-}  // namespace
-
-MainMenu::MainMenu() : Backdrop(LoadBackdrop()) {
+MainMenu::MainMenu(const world::LevelFolder& levels) : BackdropView(HandleWidgetEvent) {
+    Backdrop.LevelNumber = 1;
+    BackdropError = world::LoadLevel(Backdrop, levels);
+    world::FindStart(Backdrop);
     ProgramFlags& flags = Flags();
-    flags.PlayRequested = 0;
+    flags.PlayRequested = false;
+    flags.QuitRequested = false;
     Gui.AddButton(416, 286, "res\\menu\\playgame up.bmp", "res\\menu\\playgame down.bmp",
                   "menu-play", HandleWidgetEvent);
     Gui.AddButton(416, 482, "res\\menu\\back up.bmp", "res\\menu\\back down.bmp", "menu-back",
@@ -52,21 +42,14 @@ MainMenu::~MainMenu() {
 void MainMenu::Frame() {
     Gui.Update();
     presentation::LockScreen();
-    presentation::DrawScene(*Backdrop);
+    view::DrawScene(Backdrop, BackdropView);
     Gui.Draw();
     presentation::UnlockScreen(-1, -1);
-    if (presentation::IsKeyDown(presentation::scan::Escape) != 0) gui::EndProgram(0);
     Pacer.Wait();
 }
 
 std::int32_t MainMenu::ChosenLevel() const {
     return LookUpLevelCode(Codes, Gui.GetTextBox(CodeBox)->Text);
-}
-
-std::int32_t RunMainMenu() {
-    MainMenu menu;
-    while (Flags().PlayRequested == 0) menu.Frame();
-    return menu.ChosenLevel();
 }
 
 }  // namespace app

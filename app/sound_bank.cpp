@@ -11,8 +11,14 @@ namespace {
 constexpr std::string_view MusicAlias = "ambience";
 
 bool SoundOn() {
-    return Flags().SoundEnabled == 1;
+    return Flags().SoundEnabled;
 }
+
+// Indexed by world::Sound.
+constexpr std::array<std::string_view, 10> WorldSoundAliases = {
+    "dig",      "pickup", "breakstone", "rollstone", "stonecoll",
+    "fassroll", "leak",   "dead",       "finish",    "explosion",
+};
 
 }  // namespace
 
@@ -39,12 +45,32 @@ void PlayExplosion() {
     PlaySound("explosion");
 }
 
+std::string_view AliasBase(world::Sound sound) {
+    return WorldSoundAliases[static_cast<std::size_t>(sound)];
+}
+
+std::string AliasOf(const world::SoundEvent& event) {
+    std::string alias(AliasBase(event.What));
+    if (event.Variant >= 0) alias += static_cast<char>('0' + event.Variant);
+    return alias;
+}
+
+void PlayWorldSounds(const std::vector<world::SoundEvent>& sounds) {
+    for (const world::SoundEvent& event : sounds) {
+        if (event.What == world::Sound::Explosion) {
+            PlayExplosion();
+        } else if (SoundOn()) {
+            PlaySound(AliasOf(event));
+        }
+    }
+}
+
 void RestartAmbience(std::string_view /*timerId*/) {
-    if (Flags().MusicEnabled == 1) PlaySound(MusicAlias);
+    if (Flags().MusicEnabled) PlaySound(MusicAlias);
 }
 
 void SwitchMusic(bool on) {
-    Flags().MusicEnabled = on ? 1 : 0;
+    Flags().MusicEnabled = on;
     if (on) {
         PlaySound(MusicAlias);
     } else {

@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "world/frame.h"
 
 namespace app {
 
@@ -69,6 +72,17 @@ void PlayEffect(std::string_view alias);
 
 // Placed TNT going off: heard even while SoundEnabled is off.
 void PlayExplosion();
+
+// The alias base of a world sound ("dig", "explosion").
+std::string_view AliasBase(world::Sound sound);
+
+// The full alias of a world sound event: the base, followed by the variant's digit when it has
+// one ("dig3").
+std::string AliasOf(const world::SoundEvent& event);
+
+// Plays what a frame of the world sounded, in order: the explosion always, everything else only
+// while SoundEnabled.
+void PlayWorldSounds(const std::vector<world::SoundEvent>& sounds);
 
 // The handler of the play loop's repeating 80-second GameTimer, also what starts the music at
 // start-up: plays "ambience" from its beginning while MusicEnabled; the id is ignored.

@@ -5,7 +5,6 @@
 
 #include "app/flags.h"
 #include "app/sound.h"
-#include "gui/program_end.h"
 
 namespace app {
 
@@ -19,19 +18,19 @@ int ToggleState(const std::uint8_t* state) {
 void SoundToggled(ProgramFlags& flags) {
     PlaySound("buttonclick");  // whatever SoundEnabled is: the toggle itself is always heard
     const int state = ToggleState(flags.SoundToggleState);
-    if (state == 0) flags.SoundEnabled = 0;
-    if (state == 1) flags.SoundEnabled = 1;
+    if (state == 0) flags.SoundEnabled = false;
+    if (state == 1) flags.SoundEnabled = true;
 }
 
 void MusicToggled(ProgramFlags& flags) {
     PlaySound("buttonclick");
     const int state = ToggleState(flags.MusicToggleState);
     if (state == 0) {
-        flags.MusicEnabled = 0;
+        flags.MusicEnabled = false;
         StopSound("ambience");
     }
     if (state == 1) {
-        flags.MusicEnabled = 1;
+        flags.MusicEnabled = true;
         PlaySound("ambience");
     }
 }
@@ -40,11 +39,11 @@ void MusicToggled(ProgramFlags& flags) {
 
 void HandleWidgetEvent(std::string_view id) {
     ProgramFlags& flags = Flags();
-    if (flags.SoundEnabled == 1) PlaySound("buttonclick");
-    if (id == "menu-play") flags.PlayRequested = 1;
-    if (id == "menu-back") gui::EndProgram(0);
-    if (id == "respawn") flags.RespawnRequested = 1;
-    if (id == "nextlvl") flags.NextLevelRequested = 1;
+    if (flags.SoundEnabled) PlaySound("buttonclick");
+    if (id == "menu-play") flags.PlayRequested = true;
+    if (id == "menu-back") flags.QuitRequested = true;
+    if (id == "respawn") flags.RespawnRequested = true;
+    if (id == "nextlvl") flags.NextLevelRequested = true;
     if (id == "sound") SoundToggled(flags);
     if (id == "music") MusicToggled(flags);
 }

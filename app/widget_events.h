@@ -1,5 +1,5 @@
 // The one event handler of every Button and CheckBox on the game's screens (menu, play-screen
-// toggles, "respawn", "nextlvl"). It talks to the loops only through the program-wide flags.
+// toggles, "respawn", "nextlvl"). It talks to the screens only through the program-wide flags.
 // Called synchronously from a GUI's Update pass on the game thread.
 #pragma once
 
@@ -7,9 +7,9 @@
 
 namespace app {
 
-// Plays the click, then acts on the ID: "menu-play", "respawn" and "nextlvl" raise their request
-// flags; "menu-back" ends the program with status 0 (through gui::EndProgram, so tests can catch
-// it); "sound" and "music" copy their toggle's new State into the flags and switch the music.
+// Plays the click, then acts on the ID: "menu-play", "menu-back", "respawn" and "nextlvl" raise
+// their request flags (the screens act on them); "sound" and "music" copy their toggle's new State
+// into the flags and switch the music.
 void HandleWidgetEvent(std::string_view id);
 
 }  // namespace app

@@ -253,54 +253,6 @@ double TimerSeconds() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-namespace {
-
-// xoshiro256** seeded through splitmix64: fast, well distributed, and the same everywhere.
-struct RandomSequence {
-    std::uint64_t State[4] = {1, 2, 3, 4};
-
-    static std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-
-    void Seed(std::uint64_t seed) {
-        for (auto& word : State) {
-            seed += 0x9E3779B97F4A7C15ULL;
-            std::uint64_t z = seed;
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-            word = z ^ (z >> 31);
-        }
-    }
-
-    std::uint64_t Next() {
-        const std::uint64_t result = Rotl(State[1] * 5, 7) * 9;
-        const std::uint64_t t = State[1] << 17;
-        State[2] ^= State[0];
-        State[3] ^= State[1];
-        State[1] ^= State[2];
-        State[0] ^= State[3];
-        State[2] ^= t;
-        State[3] = Rotl(State[3], 45);
-        return result;
-    }
-};
-
-RandomSequence& Sequence() {
-    static RandomSequence sequence;
-    return sequence;
-}
-
-}  // namespace
-
-void SeedRandom(double seed) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &seed, sizeof bits);
-    Sequence().Seed(bits);
-}
-
-double Random() {
-    return static_cast<double>(Sequence().Next() >> 11) * 0x1.0p-53;
-}
-
 std::string NativePath(std::string_view path) {
     std::string native(path);
     std::replace(native.begin(), native.end(), '\\', '/');

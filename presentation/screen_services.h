@@ -174,9 +174,6 @@ void SleepMs(std::int32_t milliseconds, int mode);
 
 double TimerSeconds();  // monotonic, sub-millisecond, arbitrary origin
 
-void SeedRandom(double seed);  // the same seed repeats the sequence
-double Random();               // uniform in [0, 1)
-
 // ---- Paths -----------------------------------------------------------------------------------
 
 // The game writes resource paths with backslashes ("res\map\earth.bmp"); on this platform they

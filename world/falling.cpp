@@ -4,9 +4,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/sound_bank.h"
-#include "presentation/screen_services.h"
-
 namespace world {
 
 namespace {
@@ -28,9 +25,9 @@ bool SideIsFree(const LevelMap& map, std::int32_t sideX, std::int32_t y) {
 }
 
 // +1 right, -1 left, 0 stays. A fair coin decides when both sides are free: 0 rolls right.
-int RollDirection(bool rightFree, bool leftFree) {
+int RollDirection(RandomSequence& random, bool rightFree, bool leftFree) {
     if (rightFree && leftFree) {
-        const int coin = static_cast<int>(presentation::Random() * 2);
+        const int coin = static_cast<int>(random.Next() * 2);
         return coin == 0 ? 1 : -1;
     }
     if (rightFree) return 1;
@@ -38,15 +35,16 @@ int RollDirection(bool rightFree, bool leftFree) {
 }
 
 // A stone or barrel over an empty cell drops one cell, with its sound.
-void DropHeavy(GameState& game, const Column& before, Column& after, std::int32_t y) {
+void DropHeavy(GameState& game, const Column& before, Column& after, std::int32_t y,
+               FrameEvents& events) {
     const Cell c = before[y];
     if ((c != Stone && c != Barrel) || before[y + 1] != Empty) return;
     after[y] = Empty;
     after[y + 1] = c;
     if (c == Stone) {
-        app::PlayVariant("rollstone", game.FallSoundNo);
+        events.Play(Sound::RollStone, game.FallSoundNo);
     } else {
-        app::PlayVariant("fassroll", game.BarrelSoundNo);
+        events.Play(Sound::FassRoll, game.BarrelSoundNo);
     }
 }
 
@@ -59,23 +57,24 @@ void DropLeak(const Column& before, Column& after, std::int32_t y) {
     if (before[y + 1] == Earth) after[y + 1] = DeadEarth;
 }
 
-void DropCrystal(GameState& game, const Column& before, Column& after, std::int32_t y) {
+void DropCrystal(GameState& game, const Column& before, Column& after, std::int32_t y,
+                 FrameEvents& events) {
     if (!IsCrystal(before[y]) || before[y + 1] != Empty) return;
     after[y] = Empty;
     after[y + 1] = before[y];
-    app::PlayVariant("stonecoll", game.CrystalFallSoundNo);
+    events.Play(Sound::StoneColl, game.CrystalFallSoundNo);
 }
 
-void FallPass(GameState& game, std::int32_t x) {
+void FallPass(GameState& game, std::int32_t x, FrameEvents& events) {
     Cell* cells = game.Map.Column(x);
     Column before;
     std::copy_n(cells, MapSize, before.begin());
     Column after = before;
     for (std::int32_t y = 0; y < LastIndex; ++y) {
-        DropHeavy(game, before, after, y);
+        DropHeavy(game, before, after, y, events);
         DropLeak(before, after, y);
     }
-    for (std::int32_t y = LastIndex - 1; y >= 0; --y) DropCrystal(game, before, after, y);
+    for (std::int32_t y = LastIndex - 1; y >= 0; --y) DropCrystal(game, before, after, y, events);
     std::copy(after.begin(), after.end(), cells);
 }
 
@@ -96,10 +95,10 @@ void ProtectFrom(GameState& game, Cell kind) {
 
 }  // namespace
 
-void UpdateColumn(GameState& game, std::int32_t x) {
+void UpdateColumn(GameState& game, std::int32_t x, FrameEvents& events) {
     if (x < 0 || x > LastIndex) return;
     for (Cell kind : RollingKinds) RollSideways(game, x, kind);
-    FallPass(game, x);
+    FallPass(game, x, events);
 }
 
 void RollSideways(GameState& game, std::int32_t x, Cell kind) {
@@ -107,7 +106,8 @@ void RollSideways(GameState& game, std::int32_t x, Cell kind) {
     LevelMap& map = game.Map;
     for (std::int32_t y = LastIndex - 1; y >= 0; --y) {
         if (map.At(x, y) != kind || !IsHard(map.At(x, y + 1))) continue;
-        const int direction = RollDirection(SideIsFree(map, x + 1, y), SideIsFree(map, x - 1, y));
+        const int direction =
+            RollDirection(game.Random, SideIsFree(map, x + 1, y), SideIsFree(map, x - 1, y));
         if (direction == 0) continue;
         map.At(x + direction, y) = kind;
         map.At(x, y) = Empty;

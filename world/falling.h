@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "world/frame.h"
 #include "world/game_state.h"
 
 namespace world {
@@ -13,8 +14,8 @@ namespace world {
 // One turn of column x (0..63): first the resting objects roll off hard cells (stones, then
 // crystals, bonus crystals, barrels), then every object over an empty cell falls one cell. The
 // fall reads the column as it was before it, so each object moves at most once per turn and a
-// stack opens into objects one cell apart. Plays "rollstone", "stonecoll" or "fassroll" per fall.
-void UpdateColumn(GameState& game, std::int32_t x);
+// stack opens into objects one cell apart. Sounds "rollstone", "stonecoll" or "fassroll" per fall.
+void UpdateColumn(GameState& game, std::int32_t x, FrameEvents& events);
 
 // Rolls the objects of one kind in column x off hard cells, bottom to top, working on the map in
 // place: to the free side, or by a coin from the random sequence when both sides are free.

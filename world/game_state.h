@@ -1,51 +1,57 @@
-// The state of one game in progress: the map, the player, the score panels, the pictures, the
-// per-column fall timers, the leak and TNT timers and the flame ring. One is built for play and
-// one for the menu's backdrop; each lives on the game thread as long as the screen that shows it.
+// The state of one game in progress, and nothing else: the map, the player, the counters, the
+// per-column fall timers, the leak and TNT timers, the flames, the sound variant counters and
+// the random sequence. Pictures, panels and buttons belong to the view that draws it. Plain data:
+// copied, compared and stepped on any one thread at a time.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <string>
-#include <string_view>
 
-#include "gui/gui.h"
-#include "presentation/sprite_sets.h"
 #include "world/level_map.h"
+#include "world/random.h"
 
 namespace world {
 
-struct Player {
-    // Loads the sprites and builds the "respawn" button (hidden behind Dead until needed).
-    explicit Player(LevelMap& map);
+// The way the player last stepped; the view picks the sprite from it.
+enum class Facing : std::int32_t { Down = 0, Up = 1, Right = 2, Left = 3 };
 
-    std::int32_t X = 1;                   // map cell
-    std::int32_t Y = 1;                   // map cell
-    presentation::PlayerSprites Sprites;  // facings, dead notice and item icons
-    std::int32_t StepTimer = 0;           // frames left of the step pose (5 after a step)
-    std::int32_t Facing = 0;              // 0 down, 1 up, 2 right, 3 left
-    std::int8_t KeyLatch = 0;             // a step was taken; waits for all keys released
-    std::int8_t Dead = 0;                 // dead: the respawn button is shown
-    std::int8_t HasPickaxe = 0;           // breaks blocks
-    std::int8_t HasTnt = 0;               // carries one charge
-    std::int8_t PushSoundNo = 0;          // variant 0..4 of the push sound
-    LevelMap* Map;                        // the map the player moves in
-    gui::GUI RespawnGui;                  // the "respawn" button at (416, 360)
+struct Player {
+    std::int32_t X = 1;          // map cell
+    std::int32_t Y = 1;          // map cell
+    std::int32_t StepTimer = 0;  // frames left of the step pose (5 after a step)
+    world::Facing Facing = Facing::Down;
+    bool KeyLatch = false;        // a step was taken; waits for all keys released
+    bool Dead = false;            // dead: only the respawn button helps
+    bool HasPickaxe = false;      // breaks blocks
+    bool HasTnt = false;          // carries one charge
+    std::int8_t PushSoundNo = 0;  // variant 0..4 of the push sound
+};
+
+inline constexpr int FlameSlots = 9;
+inline constexpr std::int32_t FlameFrames = 20;  // a flame burns this many frames
+
+// One flame of a blast: the map cell it burns on and where the player stood when it started (the
+// view keeps a flame where it was on the screen then, even if the player walks on).
+struct Flame {
+    std::int32_t X = 0;  // map cell
+    std::int32_t Y = 0;
+    std::int32_t AnchorX = 0;  // the player's cell when the flame started
+    std::int32_t AnchorY = 0;
+    std::int32_t Countdown = -1;  // FlameFrames - 1 down to 0, then idle (-1)
+};
+
+// A ring of flame slots; more than nine at once overwrite the oldest.
+struct Flames {
+    std::array<Flame, FlameSlots> Slots{};
+    std::int32_t NextSlot = 0;  // the slot the next flame takes
 };
 
 struct GameState {
-    // Everything InitGame sets up: an all-Earth map, the player at (1, 1) with its sprites and
-    // button, the three panels, the flame ring and the 18 tile pictures. Loads no level.
-    GameState();
-    GameState(const GameState&) = delete;
-    GameState& operator=(const GameState&) = delete;
-
-    LevelMap Map;
-    ::world::Player Player;
-    presentation::ScorePanel CollectedPanel;  // Value: crystals collected in this level
-    presentation::ScorePanel DugPanel;        // Value: cells dug or broken in this level
-    presentation::ScorePanel NeededPanel;     // Value: crystals that open the exit
-    presentation::TileImageSet TileImages;
+    LevelMap Map;  // all Earth until a level is loaded
+    world::Player Player;
+    std::int32_t Collected = 0;                        // crystals collected in this level
+    std::int32_t Dug = 0;                              // cells dug or broken in this level
+    std::int32_t Needed = 0;                           // crystals that open the exit
     std::array<std::int32_t, MapSize> ColumnTimers{};  // frames until each column's fall pass
     std::int32_t FallDelay = 25;                       // frames between a column's passes
     std::int32_t LeakTimer = 0;                        // frames since the last drip pass
@@ -60,14 +66,14 @@ struct GameState {
     std::int8_t CrystalFallSoundNo = 0;                // "stonecoll"
     std::int8_t BarrelSoundNo = 0;                     // "fassroll"
     std::int8_t LeakSoundNo = 0;                       // "leak"
-    presentation::Flames Flames;
+    world::Flames Flames;
+    RandomSequence Random;  // the rolling coin
 
-    std::int32_t& Collected() { return CollectedPanel.Value; }
-    std::int32_t& Dug() { return DugPanel.Value; }
-    std::int32_t& Needed() { return NeededPanel.Value; }
+    // The exit stair lets the player out once enough crystals are collected.
+    bool ExitIsOpen() const { return Collected >= Needed; }
 };
 
-// Builds a new game state (see GameState()).
-std::unique_ptr<GameState> InitGame();
+// The crystals a map needs collected: every Crystal and CrystalEarth in it.
+std::int32_t CountNeeded(const LevelMap& map);
 
 }  // namespace world

@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "presentation/screen_services.h"
 #include "world/number_reader.h"
-#include "world/report_error.h"
 
 namespace world {
 
@@ -86,7 +84,7 @@ Cell ReadField(CharSource& in) {
         in.Skip();
         if (in.Peek() == '\n') in.Skip();
     }
-    return static_cast<Cell>(RoundToLow8Bits(ReadNumber(field)));
+    return CellOfCode(RoundToLow8Bits(ReadNumber(field)));
 }
 
 LevelMap ReadCells(CharSource& in) {
@@ -101,9 +99,9 @@ std::string LevelPath(std::int64_t levelNumber) {
     return "lvl\\Level" + std::to_string(levelNumber) + ".dat";
 }
 
-std::optional<LevelMap> ReadLevelFile(std::string_view path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        std::fopen(presentation::NativePath(path).c_str(), "rb"), std::fclose);
+std::optional<LevelMap> ReadLevelFile(const std::filesystem::path& path) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         std::fclose);
     if (!file) return std::nullopt;
     CharSource in(file.get());
     LevelMap map = ReadCells(in);
@@ -118,20 +116,31 @@ LevelMap ParseLevelText(std::string_view text) {
     return ReadCells(in);
 }
 
-void LoadLevel(GameState& game) {
-    const std::string path = LevelPath(game.LevelNumber);
-    std::optional<LevelMap> map = ReadLevelFile(path);
-    if (!map) {
-        ReportMissingLevelFile(game.LevelNumber);
-        return;  // only when a test's exit handler returns
-    }
-    game.Map = *map;
-    game.Needed() = 0;
-    for (Cell c : game.Map.Cells) game.Needed() += CountsAsNeeded(c) ? 1 : 0;
+std::filesystem::path LevelFolder::FileOf(std::int64_t levelNumber) const {
+    return folder_ / ("Level" + std::to_string(levelNumber) + ".dat");
 }
 
-void ReportMissingLevelFile(std::int64_t levelNumber) {
-    ReportError("ERROR", "Could not open file '" + LevelPath(levelNumber) + "'", 1);
+std::string LevelFolder::NameOf(std::int64_t levelNumber) const {
+    if (folder_ == "lvl") return LevelPath(levelNumber);
+    return FileOf(levelNumber).string();
+}
+
+std::optional<LevelMap> LevelFolder::Read(std::int64_t levelNumber) const {
+    return ReadLevelFile(FileOf(levelNumber));
+}
+
+std::int32_t CountNeeded(const LevelMap& map) {
+    std::int32_t needed = 0;
+    for (Cell c : map.Cells) needed += CountsAsNeeded(c) ? 1 : 0;
+    return needed;
+}
+
+std::optional<LevelError> LoadLevel(GameState& game, const LevelFolder& levels) {
+    std::optional<LevelMap> map = levels.Read(game.LevelNumber);
+    if (!map) return LevelError{game.LevelNumber, levels.NameOf(game.LevelNumber)};
+    game.Map = *map;
+    game.Needed = CountNeeded(game.Map);
+    return std::nullopt;
 }
 
 void FindStart(GameState& game) {
@@ -142,15 +151,16 @@ void FindStart(GameState& game) {
             if (game.Map.At(x, y) == StairUp) game.Player.X = x, game.Player.Y = y;
 }
 
-void RestartLevel(GameState& game) {
-    LoadLevel(game);
+std::optional<LevelError> RestartLevel(GameState& game, const LevelFolder& levels) {
+    if (std::optional<LevelError> error = LoadLevel(game, levels)) return error;
     FindStart(game);
-    game.Player.Dead = 0;
-    game.Collected() = 0;
-    game.Player.HasPickaxe = 0;
-    game.Player.HasTnt = 0;
-    game.Dug() = 0;
-    game.Flames.Countdown.fill(-1);
+    game.Player.Dead = false;
+    game.Collected = 0;
+    game.Player.HasPickaxe = false;
+    game.Player.HasTnt = false;
+    game.Dug = 0;
+    for (Flame& f : game.Flames.Slots) f.Countdown = -1;
+    return std::nullopt;
 }
 
 }  // namespace world

@@ -1,15 +1,13 @@
 // What a map cell can hold, and the small rules every part of the world asks about a cell.
 // A cell is one signed byte; any byte may appear (a level file may hold any value) and is stored
-// unchanged.
+// unchanged, so a cell holds a TileKind that may be none of the named ones.
 #pragma once
 
 #include <cstdint>
 
 namespace world {
 
-using Cell = std::int8_t;
-
-enum TileKind : Cell {
+enum class TileKind : std::int8_t {
     Earth = 0,
     Empty = 1,
     Stone = 2,
@@ -28,6 +26,17 @@ enum TileKind : Cell {
     Leak = 50,
     TntPlaced = 51,
 };
+using enum TileKind;
+
+using Cell = TileKind;
+
+// The cell's byte as a number (a level file's value, an index into a table of 256).
+constexpr int CodeOf(Cell c) {
+    return static_cast<std::int8_t>(c);
+}
+constexpr Cell CellOfCode(int code) {
+    return static_cast<Cell>(static_cast<std::int8_t>(code));
+}
 
 // Earth of any kind: it stops falling objects without making them roll.
 constexpr bool IsEarthLike(Cell c) {

@@ -39,7 +39,8 @@ class PlayDirectory {
     static void WriteLevel(int n, const world::LevelMap& map) {
         std::ofstream out("lvl/Level" + std::to_string(n) + ".dat");
         for (int x = 0; x < world::MapSize; ++x) {
-            for (int y = 0; y < world::MapSize; ++y) out << (y ? "," : "") << int{map.At(x, y)};
+            for (int y = 0; y < world::MapSize; ++y)
+                out << (y ? "," : "") << world::CodeOf(map.At(x, y));
             out << "\n";
         }
     }

@@ -1,12 +1,13 @@
 // One full play frame on a busy level, headless: the game step, the GUI's passes, the timer, the
-// scene and the play screen's widgets drawn into the memory screen (PlaySession::Frame), next to
-// its floor, a plain memcpy of as many bytes as that frame writes. Compare the two as a ratio.
+// scene and the play screen's widgets drawn into the memory screen (the playing screen's frame),
+// next to its floor, a plain memcpy of as many bytes as that frame writes. Compare the two as a
+// ratio.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <vector>
 
-#include "app/play_loop.h"
+#include "app/shell.h"
 #include "app/sound.h"
 #include "bench/app/bench_support.h"
 #include "presentation/screen_testing.h"
@@ -25,8 +26,8 @@ world::LevelMap BusyLevel() {
     world::LevelMap map;
     for (int x = 0; x < world::MapSize; ++x)
         for (int y = 0; y < world::MapSize; ++y)
-            map.At(x, y) = (x == 0 || y == 0 || x == 63 || y == 63) ? world::Cell{world::Massive}
-                                                                    : kinds[(x * 3 + y) % 8];
+            map.At(x, y) =
+                (x == 0 || y == 0 || x == 63 || y == 63) ? world::Massive : kinds[(x * 3 + y) % 8];
     map.At(32, 32) = world::StairUp;
     return map;
 }
@@ -37,12 +38,11 @@ std::int64_t Area(const Image& image) {
 
 // The bytes one frame of the busy level writes: 192 backdrop tiles, 192 cell pictures, the
 // player, three panels with five digits each (all 0), two labels and two check boxes.
-std::int64_t FrameBytes(const world::GameState& game) {
-    const auto& tiles = game.TileImages;
-    std::int64_t pixels = 192 * Area(tiles[presentation::BackgroundImage]) +
-                          192 * Area(tiles[presentation::StoneImage]) +
-                          Area(game.Player.Sprites.SpriteDown);
-    for (const auto* panel : {&game.CollectedPanel, &game.DugPanel, &game.NeededPanel})
+std::int64_t FrameBytes(const view::PlayView& view) {
+    const auto& tiles = view.TileImages;
+    std::int64_t pixels = 192 * Area(tiles[view::BackgroundImage]) +
+                          192 * Area(tiles[view::StoneImage]) + Area(view.Sprites.SpriteDown);
+    for (const auto* panel : {&view.CollectedPanel, &view.DugPanel, &view.NeededPanel})
         pixels += Area(panel->PanelImage) + 5 * Area(panel->DigitImages[0]);
     pixels += 2 * (8 * 14 + 5) * 13 + 2 * 15 * 15;
     return pixels * 4;
@@ -55,25 +55,25 @@ struct BusyPlay {
         app::SetSoundCalls({[](std::string_view, std::string_view) {}, [](std::string_view) {},
                             [](std::string_view) {}});
         directory.WriteLevel(1, BusyLevel());
-        session = std::make_unique<app::PlaySession>();
-        session->StartLevel(1);
+        shell = std::make_unique<app::Shell>(world::LevelFolder("lvl"), 1.0);
+        shell->StartPlay(1);
     }
     ~BusyPlay() {
-        session.reset();
+        shell.reset();
         presentation::CloseScreen();
     }
 
     app::bench::PlayDirectory directory;
-    std::unique_ptr<app::PlaySession> session;
+    std::unique_ptr<app::Shell> shell;
 };
 
 void FullFrame(benchmark::State& state) {
     BusyPlay play;
     for (auto _ : state) {
-        play.session->Frame();
+        play.shell->PlayingFrame();
         benchmark::ClobberMemory();
     }
-    state.counters["bytes"] = static_cast<double>(FrameBytes(*play.session->Game));
+    state.counters["bytes"] = static_cast<double>(FrameBytes(play.shell->View()));
 }
 BENCHMARK(FullFrame)->Unit(benchmark::kMicrosecond);
 
@@ -82,7 +82,7 @@ void MemcpyFloor(benchmark::State& state) {
     std::int64_t bytes = 0;
     {
         BusyPlay play;
-        bytes = FrameBytes(*play.session->Game);
+        bytes = FrameBytes(play.shell->View());
     }
     const std::size_t screen = 1024 * 768 * 4;
     std::vector<char> source(screen, 1), target(screen, 0);

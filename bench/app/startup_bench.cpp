@@ -1,12 +1,11 @@
-// Start-up to the first menu frame, without the music: the play game state (78 pictures), the
-// play screen's GUI, timer and pacer, then the menu with its own game state (78 pictures more),
-// level 1, code table and widgets, and its first frame drawn. Headless, on the memory screen.
+// Start-up to the first menu frame: the play view (78 pictures), the play screen's GUI, timer and
+// pacer, then the menu with its own view (78 pictures more), level 1, code table and widgets, and
+// its first frame drawn. Headless, on the memory screen, with the sounds recorded.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "app/main_menu.h"
-#include "app/play_loop.h"
+#include "app/shell.h"
 #include "app/sound.h"
 #include "bench/app/bench_support.h"
 #include "presentation/screen_testing.h"
@@ -29,13 +28,11 @@ void StartUpToFirstMenuFrame(benchmark::State& state) {
     app::SetSoundCalls({[](std::string_view, std::string_view) {}, [](std::string_view) {},
                         [](std::string_view) {}});
     for (auto _ : state) {
-        auto session = std::make_unique<app::PlaySession>();
-        auto menu = std::make_unique<app::MainMenu>();
-        menu->Frame();
+        auto shell = std::make_unique<app::Shell>(world::LevelFolder("lvl"), 1.0);
+        shell->MenuFrame();
         benchmark::ClobberMemory();
         state.PauseTiming();
-        menu.reset();
-        session.reset();
+        shell.reset();
         state.ResumeTiming();
     }
     presentation::CloseScreen();

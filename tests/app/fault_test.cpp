@@ -12,7 +12,7 @@
 
 #include "app/flags.h"
 #include "app/main_menu.h"
-#include "app/play_loop.h"
+#include "app/shell.h"
 #include "app/sound.h"
 #include "app/sound_bank.h"
 #include "tests/app/play_test_support.h"
@@ -59,13 +59,11 @@ world::LevelMap ShowcaseLevel() {
     map.At(11, 10) = world::Crystal;
     map.At(12, 10) = world::Pickaxe;
     map.At(13, 10) = world::Tnt;
-    const world::Cell row[] = {world::Stone,         world::StairDown,
-                               world::Massive,       world::Block,
-                               world::BCrystal,      world::CrystalEarth,
-                               world::BCrystalEarth, world::DeadEarth,
-                               world::Barrel,        world::Leak,
-                               world::TntPlaced,     world::StairUp,
-                               world::Empty,         44};
+    const world::Cell row[] = {world::Stone,         world::StairDown,     world::Massive,
+                               world::Block,         world::BCrystal,      world::CrystalEarth,
+                               world::BCrystalEarth, world::DeadEarth,     world::Barrel,
+                               world::Leak,          world::TntPlaced,     world::StairUp,
+                               world::Empty,         world::CellOfCode(44)};
     for (int i = 0; i < static_cast<int>(std::size(row)); ++i) map.At(4 + i, 13) = row[i];
     map.At(4 + 11, 13) = world::Earth;  // one start stair only
     return map;
@@ -79,16 +77,7 @@ class ResourceFaultTest : public PlayTest {
         WriteLevel(1, ShowcaseLevel());
     }
 
-    // Frames of the play loop with these keys held.
-    static void Frames(PlaySession& s, std::initializer_list<int> keys, int n = 1) {
-        for (int f = 0; f < n; ++f) {
-            pt::ReleaseAllKeys();
-            for (int key : keys) pt::PressKey(key);
-            s.Frame();
-        }
-        pt::ReleaseAllKeys();
-    }
-    static void Step(PlaySession& s, int key) {
+    static void Step(Shell& s, int key) {
         Frames(s, {key});
         Frames(s, {});
     }
@@ -97,19 +86,20 @@ class ResourceFaultTest : public PlayTest {
     // light it, step away, watch it go off and its flames burn out, give up, respawn, walk on.
     void PlayThrough(bool playPressable, bool respawnPressable) {
         {
-            MainMenu menu;
+            MainMenu menu{world::LevelFolder("lvl")};
             for (int f = 0; f < 5; ++f) menu.Frame();
             pt::SetMouse(450, 300, 1);
             menu.Frame();
             pt::SetMouse(450, 300, 0);
-            EXPECT_EQ(Flags().PlayRequested, playPressable ? 1 : 0);
+            EXPECT_EQ(Flags().PlayRequested, playPressable);
             EXPECT_EQ(menu.ChosenLevel(), 1);
         }
-        PlaySession s;
-        s.StartLevel(1);
-        world::GameState& g = *s.Game;
+        const std::unique_ptr<Shell> shell = NewShell();
+        Shell& s = *shell;
+        s.StartPlay(1);
+        world::GameState& g = s.Play().Game();
         for (int k = 0; k < 3; ++k) Step(s, scan::Right);
-        EXPECT_EQ(g.Collected(), 1);
+        EXPECT_EQ(g.Collected, 1);
         EXPECT_EQ(g.Player.HasPickaxe, 1);
         EXPECT_EQ(g.Player.HasTnt, 1);
         g.TntFuseLength = 40;  // a short fuse: the pictures matter here, not the waiting
@@ -211,15 +201,15 @@ TEST_F(ResourceFaultTest, ABrokenSoundFileLeavesOnlyItsOwnAliasesSilent) {
             // A little play with every kind of effect asked for, the broken ones silent.
             for (const auto& [file, alias] : aliases) PlaySound(alias);
             {
-                PlaySession s;
-                s.StartLevel(1);
+                const std::unique_ptr<Shell> s = NewShell();
+                s->StartPlay(1);
                 for (int k = 0; k < 3; ++k) {
-                    Frames(s, {scan::Down});
-                    Frames(s, {});
+                    Frames(*s, {scan::Down});
+                    Frames(*s, {});
                 }
-                Frames(s, {scan::Enter});
-                Frames(s, {}, 3);
-                EXPECT_EQ(s.Game->Player.Dead, 1);
+                Frames(*s, {scan::Enter});
+                Frames(*s, {}, 3);
+                EXPECT_TRUE(s->Play().Game().Player.Dead);
             }
             for (const auto& [file, alias] : aliases) {
                 const ZuText a = LibraryText(alias);

@@ -1,6 +1,6 @@
 // The main menu: its widgets and toggles at opening, the level the entry asks for when play is
 // pressed, leaving by Escape or "menu-back", the toggles carried over to the play screen, and a
-// missing level 1.
+// missing level 1 (the error screen).
 #include "app/main_menu.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +8,12 @@
 #include <cctype>
 
 #include "app/flags.h"
-#include "app/play_loop.h"
+#include "app/shell.h"
 #include "tests/app/play_test_support.h"
 
 namespace app {
 namespace {
 
-using test::EndStatus;
 using test::pt::PressKey;
 using test::pt::ScreenPixel;
 using test::pt::SetMouse;
@@ -33,24 +32,27 @@ class MainMenuTest : public test::PlayTest {
     }
     // Types the text into the code box (one key per frame), then presses play.
     static std::int32_t Enter(std::string_view text) {
-        MainMenu menu;
+        MainMenu menu{world::LevelFolder("lvl")};
         Click(menu, 560, 356);
         TypeText(text);
         for (std::size_t i = 0; i < text.size() + 1; ++i) menu.Frame();
         EXPECT_EQ(menu.Gui.GetTextBox(menu.CodeBox)->Text, text);
         SetMouse(450, 300, 1);
         menu.Frame();
-        EXPECT_EQ(Flags().PlayRequested, 1);
+        EXPECT_TRUE(Flags().PlayRequested);
         return menu.ChosenLevel();
     }
 };
 
 TEST_F(MainMenuTest, OpensWithItsWidgetsOverLevelOne) {
-    Flags().PlayRequested = 1;  // left over: cleared on entry
-    Flags().SoundEnabled = 0;
-    Flags().MusicEnabled = 0;
-    MainMenu menu;
-    EXPECT_EQ(Flags().PlayRequested, 0);
+    Flags().PlayRequested = true;  // left over: cleared on entry
+    Flags().QuitRequested = true;
+    Flags().SoundEnabled = false;
+    Flags().MusicEnabled = false;
+    MainMenu menu{world::LevelFolder("lvl")};
+    EXPECT_FALSE(Flags().PlayRequested);
+    EXPECT_FALSE(Flags().QuitRequested);
+    EXPECT_FALSE(menu.BackdropError);
 
     ASSERT_EQ(menu.Gui.Buttons.size(), 2u);
     const gui::Button& play = *menu.Gui.GetButton(1);
@@ -83,9 +85,9 @@ TEST_F(MainMenuTest, OpensWithItsWidgetsOverLevelOne) {
     EXPECT_EQ(Flags().MusicToggleState, &menu.MusicToggle->State);
 
     // Level 1 as the still backdrop, the player on its start stair.
-    EXPECT_EQ(menu.Backdrop->LevelNumber, 1);
-    EXPECT_EQ(std::pair(menu.Backdrop->Player.X, menu.Backdrop->Player.Y), std::pair(12, 30));
-    EXPECT_EQ(menu.Backdrop->Map.At(0, 5), world::Massive);
+    EXPECT_EQ(menu.Backdrop.LevelNumber, 1);
+    EXPECT_EQ(std::pair(menu.Backdrop.Player.X, menu.Backdrop.Player.Y), std::pair(12, 30));
+    EXPECT_EQ(menu.Backdrop.Map.At(0, 5), world::Massive);
 
     // A frame is shown whole, widgets over the scene.
     const int shown = test::pt::ShownFrames();
@@ -112,57 +114,70 @@ TEST_F(MainMenuTest, PlayStartsTheLevelTheEntryAsksFor) {
     EXPECT_EQ(Enter("9e99"), 1);  // too large for a level number
 }
 
-TEST_F(MainMenuTest, RunMainMenuReturnsOncePlayIsPressed) {
+TEST_F(MainMenuTest, ThePlayButtonLeavesTheMenuForPlay) {
+    auto shell = NewShell();
     SetMouse(450, 300, 1);  // held over the play button from the first frame
-    EXPECT_EQ(RunMainMenu(), 1);
+    sounds_.clear();
+    shell->Frame();
+    EXPECT_EQ(shell->Screen(), Screen::Playing);
+    EXPECT_EQ(shell->Play().Game().LevelNumber, 1);
     EXPECT_EQ(sounds_, std::vector<std::string>{"play buttonclick"});
-    // The menu's toggles are gone: nothing may point at them any more.
+    // The menu's toggles are gone; the play screen's stand in their place.
+    EXPECT_EQ(shell->Menu(), nullptr);
+    shell.reset();
     EXPECT_EQ(Flags().SoundToggleState, nullptr);
     EXPECT_EQ(Flags().MusicToggleState, nullptr);
 }
 
-TEST_F(MainMenuTest, EscapeOrBackEndTheProgramWithStatusZero) {
+TEST_F(MainMenuTest, EscapeOrBackEndTheGameWithoutAReport) {
+    auto shell = NewShell();
     PressKey(presentation::scan::Escape);
     const int shown = test::pt::ShownFrames();
-    EXPECT_EQ(EndStatus([] { RunMainMenu(); }), 0);
+    shell->Frame();
+    EXPECT_EQ(shell->Screen(), Screen::Ended);
     EXPECT_EQ(test::pt::ShownFrames(), shown + 1);  // the frame is drawn, then Escape is seen
     test::pt::ReleaseAllKeys();
 
+    shell = NewShell();
     SetMouse(450, 490, 1);  // the back button
-    EXPECT_EQ(EndStatus([] { RunMainMenu(); }), 0);
+    shell->Frame();
+    EXPECT_EQ(shell->Screen(), Screen::Ended);
     EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(MainMenuTest, TogglesSwitchedInTheMenuCarryOverToThePlayScreen) {
     {
-        MainMenu menu;
+        MainMenu menu{world::LevelFolder("lvl")};
         Click(menu, 115 + 7, 9 + 7);
         Click(menu, 115 + 7, 24 + 7);
         EXPECT_EQ(menu.SoundToggle->State, 0);
         EXPECT_EQ(menu.MusicToggle->State, 0);
     }
-    EXPECT_EQ(Flags().SoundEnabled, 0);
-    EXPECT_EQ(Flags().MusicEnabled, 0);
+    EXPECT_FALSE(Flags().SoundEnabled);
+    EXPECT_FALSE(Flags().MusicEnabled);
     // Sound is still on at the first click (heard twice as one), off at the second.
     EXPECT_EQ(sounds_, (std::vector<std::string>{"play buttonclick", "play buttonclick",
                                                  "play buttonclick", "stop ambience"}));
 
-    PlaySession session;
-    session.StartLevel(1);
-    EXPECT_EQ(session.SoundToggle->State, 0);
-    EXPECT_EQ(session.MusicToggle->State, 0);
+    auto shell = NewShell();
+    shell->StartPlay(1);
+    EXPECT_EQ(*Flags().SoundToggleState, 0);
+    EXPECT_EQ(*Flags().MusicToggleState, 0);
 
     // A menu opened again (a later start) shows sound on, music as the flag says.
-    session.Frame();
-    MainMenu again;
+    shell->Frame();
+    MainMenu again{world::LevelFolder("lvl")};
     EXPECT_EQ(again.SoundToggle->State, 1);
     EXPECT_EQ(again.MusicToggle->State, 0);
-    EXPECT_EQ(Flags().SoundEnabled, 0);  // showing on does not switch sound on
+    EXPECT_FALSE(Flags().SoundEnabled);  // showing on does not switch sound on
 }
 
-TEST_F(MainMenuTest, MissingLevelOneIsReportedAndEndsWithStatusZero) {
+TEST_F(MainMenuTest, MissingLevelOneIsReportedAndTheGameEnds) {
     std::filesystem::remove("lvl/Level1.dat");
-    EXPECT_EQ(EndStatus([] { MainMenu menu; }), 0);
+    auto shell = NewShell();
+    EXPECT_EQ(shell->Screen(), Screen::Error);
+    shell->Frame();
+    EXPECT_EQ(shell->Screen(), Screen::Ended);
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_EQ(reports_[0], (std::vector<std::string>{"ERROR", "ERROR",
                                                      "Could not open file 'lvl\\Level1.dat'"}));

@@ -1,7 +1,7 @@
-// Test support for the menu and the play loop (header-only): a 1024 x 768 memory screen, a private
+// Test support for the shell's screens (header-only): a 1024 x 768 memory screen, a private
 // working directory holding the resource tree (linked) and the test's own level files, sounds
-// recorded instead of played, the fatal report's second instance recorded instead of started,
-// and an exit handler that throws instead of ending the test process. Game thread only.
+// recorded instead of played, and the fatal report's second instance recorded instead of
+// started. Game thread only.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,23 +9,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/flags.h"
+#include "app/report_error.h"
+#include "app/shell.h"
 #include "app/sound.h"
-#include "gui/program_end.h"
 #include "presentation/screen_services.h"
 #include "presentation/screen_testing.h"
-#include "tests/gui/widget_test_support.h"
 #include "world/level_map.h"
-#include "world/report_error.h"
 
 namespace app::test {
 
 namespace fs = std::filesystem;
 namespace pt = presentation::testing;
-using gui::test::EndStatus;
 
 // The repository root, which holds res/: three folders above this file.
 inline fs::path RepoRoot() {
@@ -47,13 +47,11 @@ class PlayTest : public ::testing::Test {
     PlayTest() {
         pt::OpenMemoryScreen(1024, 768);
         ResetFlags();
-        previousExit_ =
-            gui::SetExitHandler([](int status) { throw gui::test::ProgramEnded{status}; });
         previousSound_ = SetSoundCalls(
             {[](std::string_view, std::string_view) {},
              [this](std::string_view alias) { sounds_.push_back("play " + std::string(alias)); },
              [this](std::string_view alias) { sounds_.push_back("stop " + std::string(alias)); }});
-        previousRunner_ = world::SetErrorWindowRunner(
+        previousRunner_ = SetErrorWindowRunner(
             [this](const std::vector<std::string>& arguments) { reports_.push_back(arguments); });
         static int serial = 0;
         dir_ = fs::temp_directory_path() /
@@ -66,9 +64,8 @@ class PlayTest : public ::testing::Test {
     ~PlayTest() override {
         fs::current_path(previousDir_);
         fs::remove_all(dir_);  // the link to res/, not what it points at
-        world::SetErrorWindowRunner(previousRunner_);
+        SetErrorWindowRunner(previousRunner_);
         SetSoundCalls(previousSound_);
-        gui::SetExitHandler(previousExit_);
         ResetFlags();
         presentation::CloseScreen();
     }
@@ -77,12 +74,27 @@ class PlayTest : public ::testing::Test {
     static void WriteLevel(int n, const world::LevelMap& map) {
         std::ofstream out("lvl/Level" + std::to_string(n) + ".dat");
         for (int x = 0; x < world::MapSize; ++x) {
-            for (int y = 0; y < world::MapSize; ++y) out << (y ? "," : "") << int{map.At(x, y)};
+            for (int y = 0; y < world::MapSize; ++y)
+                out << (y ? "," : "") << world::CodeOf(map.At(x, y));
             out << "\n";
         }
     }
 
     static presentation::Pixel At(int x, int y) { return pt::ScreenPixel(x, y) & 0xFFFFFF; }
+
+    // The game's shell over lvl/ of the test's folder, on the menu as start-up leaves it.
+    static std::unique_ptr<Shell> NewShell() {
+        return std::make_unique<Shell>(world::LevelFolder("lvl"), 1.0);
+    }
+    // Frames of the shell with these keys held.
+    static void Frames(Shell& shell, std::initializer_list<int> keys, int n = 1) {
+        for (int f = 0; f < n; ++f) {
+            pt::ReleaseAllKeys();
+            for (int key : keys) pt::PressKey(key);
+            shell.Frame();
+        }
+        pt::ReleaseAllKeys();
+    }
 
     std::vector<std::string> sounds_;                // "play <alias>" / "stop <alias>"
     std::vector<std::vector<std::string>> reports_;  // arguments of each second instance
@@ -90,9 +102,8 @@ class PlayTest : public ::testing::Test {
 
   private:
     fs::path previousDir_;
-    gui::ExitHandler previousExit_;
     SoundCalls previousSound_;
-    world::ErrorWindowRunner previousRunner_;
+    ErrorWindowRunner previousRunner_;
 };
 
 }  // namespace app::test

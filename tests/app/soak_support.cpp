@@ -12,17 +12,15 @@
 #include <utility>
 
 #include "app/flags.h"
-#include "app/play_loop.h"
+#include "app/input.h"
+#include "app/shell.h"
 #include "app/sound.h"
-#include "gui/program_end.h"
 #include "presentation/screen_services.h"
 #include "presentation/screen_testing.h"
 #include "tests/app/play_test_support.h"
 #include "tools/replay/map_picture.h"
 #include "tools/replay/script.h"
-#include "world/game_step.h"
 #include "world/level_file.h"
-#include "world/report_error.h"
 
 namespace app::test {
 
@@ -34,7 +32,7 @@ using world::Cell;
 namespace {
 
 constexpr int ByteOf(Cell c) {
-    return static_cast<std::uint8_t>(c);
+    return static_cast<std::uint8_t>(world::CodeOf(c));
 }
 
 bool IsCrystal(Cell c) {
@@ -50,8 +48,8 @@ bool CreatedByRules(Cell c) {
 std::string Describe(const world::GameState& g) {
     std::ostringstream s;
     s << "level " << g.LevelNumber << ", player (" << g.Player.X << ", " << g.Player.Y << ")"
-      << (g.Player.Dead ? " dead" : "") << ", collected " << g.CollectedPanel.Value << " of "
-      << g.NeededPanel.Value << ", fuse " << g.TntFuse << "\n"
+      << (g.Player.Dead ? " dead" : "") << ", collected " << g.Collected << " of " << g.Needed
+      << ", fuse " << g.TntFuse << "\n"
       << replay::CroppedPictureOfMap(g.Map, g.Player.X, g.Player.Y);
     return s.str();
 }
@@ -114,10 +112,10 @@ world::LevelMap WildLevel(std::uint64_t seed) {
         {world::TntPlaced, 1},
         {world::StairDown, 1},
         {world::StairUp, 1},
-        {44, 1},
-        {-1, 1},
-        {127, 1},
-        {-128, 1},
+        {world::CellOfCode(44), 1},
+        {world::CellOfCode(-1), 1},
+        {world::CellOfCode(127), 1},
+        {world::CellOfCode(-128), 1},
     };
     int total = 0;
     for (const Share& s : Shares) total += s.Weight;
@@ -140,17 +138,12 @@ std::string BrokenInvariant(const world::GameState& g, const LevelFacts& f) {
     const world::Player& p = g.Player;
     if (!world::LevelMap::Inside(p.X, p.Y))
         s << "the player stands outside the map";
-    else if (p.Map != &g.Map)
-        s << "the player moves in another map";
-    else if ((p.Dead | p.HasPickaxe | p.HasTnt | p.KeyLatch) & ~1)
-        s << "a yes/no field of the player is neither 0 nor 1";
-    else if (p.Facing < 0 || p.Facing > 3)
-        s << "facing " << p.Facing;
-    else if (g.CollectedPanel.Value < 0 || g.DugPanel.Value < 0)
-        s << "a negative counter: collected " << g.CollectedPanel.Value << ", dug "
-          << g.DugPanel.Value;
-    else if (g.NeededPanel.Value != f.Needed)
-        s << "needed is " << g.NeededPanel.Value << ", the level file counts " << f.Needed;
+    else if (static_cast<int>(p.Facing) < 0 || static_cast<int>(p.Facing) > 3)
+        s << "facing " << static_cast<int>(p.Facing);
+    else if (g.Collected < 0 || g.Dug < 0)
+        s << "a negative counter: collected " << g.Collected << ", dug " << g.Dug;
+    else if (g.Needed != f.Needed)
+        s << "needed is " << g.Needed << ", the level file counts " << f.Needed;
     else if (g.TntFuse < 0 || g.TntFuse > g.TntFuseLength)
         s << "TNT fuse " << g.TntFuse;
     else if (g.LeakTimer < 0 || g.LeakTimer > g.LeakDelay + 1)
@@ -161,12 +154,12 @@ std::string BrokenInvariant(const world::GameState& g, const LevelFacts& f) {
         if (g.ColumnTimers[x] < 0 || g.ColumnTimers[x] > g.FallDelay)
             return "column " + std::to_string(x) + " timer " + std::to_string(g.ColumnTimers[x]);
     }
-    for (std::size_t i = 0; i < g.Flames.Countdown.size(); ++i) {
-        if (g.Flames.Countdown[i] < -1 || g.Flames.Countdown[i] > 19)
-            return "flame " + std::to_string(i) + " countdown " +
-                   std::to_string(g.Flames.Countdown[i]);
+    for (std::size_t i = 0; i < g.Flames.Slots.size(); ++i) {
+        const std::int32_t countdown = g.Flames.Slots[i].Countdown;
+        if (countdown < -1 || countdown > 19)
+            return "flame " + std::to_string(i) + " countdown " + std::to_string(countdown);
     }
-    if (g.Flames.NextSlot < 0 || g.Flames.NextSlot >= static_cast<int>(g.Flames.Countdown.size()))
+    if (g.Flames.NextSlot < 0 || g.Flames.NextSlot >= static_cast<int>(g.Flames.Slots.size()))
         return "next flame slot " + std::to_string(g.Flames.NextSlot);
     for (std::int8_t n : {g.BreakSoundNo, g.DigSoundNo, g.PickupSoundNo, g.FallSoundNo,
                           g.CrystalFallSoundNo, g.BarrelSoundNo, g.LeakSoundNo, p.PushSoundNo}) {
@@ -179,7 +172,7 @@ std::string BrokenInvariant(const world::GameState& g, const LevelFacts& f) {
             const Cell c = g.Map.At(x, y);
             ++count[ByteOf(c)];
             if (!f.MayHold[ByteOf(c)]) {
-                s << "cell (" << x << ", " << y << ") holds " << int{c}
+                s << "cell (" << x << ", " << y << ") holds " << world::CodeOf(c)
                   << ", which this level can never hold";
                 return s.str();
             }
@@ -188,8 +181,8 @@ std::string BrokenInvariant(const world::GameState& g, const LevelFacts& f) {
     // Falling, rolling and pushing move things; only the rules' own products are ever new.
     for (int code = 0; code < 256; ++code) {
         if (!CreatedByRules(static_cast<Cell>(code)) && count[code] > f.CountAtLoad[code]) {
-            s << count[code] << " cells hold " << int{static_cast<Cell>(code)} << ", the file had "
-              << f.CountAtLoad[code];
+            s << count[code] << " cells hold " << world::CodeOf(world::CellOfCode(code))
+              << ", the file had " << f.CountAtLoad[code];
             return s.str();
         }
     }
@@ -204,20 +197,15 @@ std::string BrokenInvariant(const world::GameState& g, const LevelFacts& f) {
     int crystalsLeft = 0;
     for (Cell c : {world::Crystal, world::BCrystal, world::CrystalEarth, world::BCrystalEarth})
         crystalsLeft += count[ByteOf(c)];
-    if (g.CollectedPanel.Value + crystalsLeft > f.CrystalsAtLoad) {
-        s << "collected " << g.CollectedPanel.Value << " with " << crystalsLeft
-          << " crystals left, of " << f.CrystalsAtLoad << " in the file";
+    if (g.Collected + crystalsLeft > f.CrystalsAtLoad) {
+        s << "collected " << g.Collected << " with " << crystalsLeft << " crystals left, of "
+          << f.CrystalsAtLoad << " in the file";
         return s.str();
     }
     return "";
 }
 
 namespace {
-
-struct ProgramEnded {
-    int Status;
-};
-struct Stuck {};
 
 // Keys held for a number of frames.
 struct Hold {
@@ -227,8 +215,6 @@ struct Hold {
 
 constexpr std::array<int, 8> MovementKeys{scan::Up, scan::Down, scan::Left, scan::Right,
                                           scan::W,  scan::S,    scan::A,    scan::D};
-constexpr int MostDialogFrames = 100;
-
 class Soak {
   public:
     Soak(const SoakOptions& options, SoakReport& report)
@@ -242,17 +228,10 @@ class Soak {
                                         frameSounds_.emplace_back(alias);
                                 },
                                 nullptr});
-        runner_ = world::SetErrorWindowRunner(
-            [this](const std::vector<std::string>& args) { fatal_ = args.back(); });
-        exit_ = gui::SetExitHandler([](int status) { throw ProgramEnded{status}; });
-        pt::SetSleepHook([this] { OnSleep(); });
-        presentation::SeedRandom(static_cast<double>(options.Seed % 1'000'000));
+        random_.Seed(static_cast<double>(options.Seed % 1'000'000));
     }
     ~Soak() {
-        session_.reset();
-        pt::SetSleepHook(nullptr);
-        gui::SetExitHandler(std::move(exit_));
-        world::SetErrorWindowRunner(std::move(runner_));
+        shell_.reset();
         SetSoundCalls(std::move(sound_));
         ResetFlags();
         presentation::CloseScreen();
@@ -263,38 +242,34 @@ class Soak {
     void Run() {
         levels_ = LevelNumbersIn("lvl");
         while (report_.Frames < options_.Frames && report_.Failure.empty()) {
-            try {
-                if (!session_) StartSession();
-                Frame();
-            } catch (const ProgramEnded& e) {
-                SessionEnded(e.Status);
-            } catch (const Stuck&) {
-                Fail("the level-complete dialog never closed");
-            }
+            if (!shell_) StartSession();
+            Frame();
         }
     }
 
     void Finish() {
-        if (session_) report_.Trace.Final = replay::DigestFrame(Game(), {});
+        if (shell_) report_.Trace.Final = replay::DigestFrame(Game(), {});
     }
 
   private:
-    world::GameState& Game() { return *session_->Game; }
+    world::GameState& Game() { return shell_->Play().Game(); }
 
     void Fail(const std::string& what) {
         std::ostringstream s;
         s << what << " (start level " << options_.StartLevel << ", seed " << options_.Seed
           << ", after frame " << report_.Frames << ")";
-        if (session_) s << "\n" << Describe(Game());
+        if (shell_) s << "\n" << Describe(Game());
         report_.Failure = s.str();
     }
 
+    // A new game goes on with the random sequence where the last one left it, as one process
+    // playing several games in turn would.
     void StartSession() {
-        fatal_.clear();
-        session_ = std::make_unique<PlaySession>();
+        shell_ = std::make_unique<Shell>(world::LevelFolder("lvl"), 0.0);
+        Game().Random = random_;
         ++report_.Sessions;
-        session_->StartLevel(level_);
-        const gui::Button* b = Game().Player.RespawnGui.GetButton(1);
+        shell_->StartPlay(level_);
+        const gui::Button* b = shell_->View().RespawnGui.GetButton(1);
         buttonX_ = b->X + b->Width / 2;
         buttonY_ = b->Y + b->Height / 2;
         plan_.clear();
@@ -302,16 +277,17 @@ class Soak {
 
     // Finishing the last level asks for a file that is not there, which ends the game; the walk
     // goes on in a new session on its start level.
-    void SessionEnded(int status) {
-        const std::int32_t missing = session_ ? Game().LevelNumber : level_;
+    void SessionEnded() {
+        const std::int32_t missing = Game().LevelNumber;
         const std::string expected = "Could not open file '" + world::LevelPath(missing) + "'";
-        if (status != 0 || fatal_ != expected ||
-            std::binary_search(levels_.begin(), levels_.end(), missing)) {
-            Fail("the game ended with status " + std::to_string(status) + " and the report \"" +
-                 fatal_ + "\"");
+        const auto& error = shell_->Play().Error();
+        const std::string fatal = error ? error->Message() : "";
+        if (fatal != expected || std::binary_search(levels_.begin(), levels_.end(), missing)) {
+            Fail("the game ended with the report \"" + fatal + "\"");
             return;
         }
-        session_.reset();
+        random_ = Game().Random;
+        shell_.reset();
         frameSounds_.clear();  // of the frame that never ended
         level_ = options_.StartLevel;
         pt::ReleaseAllKeys();
@@ -320,7 +296,7 @@ class Soak {
     const LevelFacts& Facts(std::int32_t level) {
         auto it = facts_.find(level);
         if (it == facts_.end()) {
-            const auto map = world::ReadLevelFile(world::LevelPath(level));
+            const auto map = world::LevelFolder("lvl").Read(level);
             it = facts_.emplace(level, FactsOf(map.value_or(world::LevelMap{}))).first;
         }
         return it->second;
@@ -396,19 +372,18 @@ class Soak {
         world::GameState& g = Game();
         const bool drawn = report_.Frames % options_.DrawEvery == 0;
         const bool clicked = ChooseInput(drawn);
-        const bool wasDead = g.Player.Dead != 0;
-        dialogFrames_ = 0;
+        const bool wasDead = g.Player.Dead;
         if (drawn) {
-            session_->Frame();
+            shell_->Frame();
             ++report_.DrawnFrames;
         } else {
-            // The play loop's frame without its widgets, timer and drawing.
-            world::GameStep(g);
-            if (Flags().RespawnRequested == 1) {
-                Flags().RespawnRequested = 0;
-                world::RestartLevel(g);
-            }
+            // The world's share of a frame, without the widgets, the timer and the drawing.
+            world::FrameInput input = ReadHeldKeys();
+            input.Respawn = pressingRespawn_;
+            shell_->Play().Step(input);
         }
+        if (shell_->Play().Screen() == Screen::LevelComplete) PassDialog(drawn);
+        if (shell_->Play().Screen() == Screen::Error) return SessionEnded();
         ++report_.Frames;
         ++report_.FramesOnLevel[g.LevelNumber];
         report_.Trace.Add(replay::DigestFrame(g, frameSounds_));
@@ -429,22 +404,21 @@ class Soak {
             Fail(broken);
     }
 
-    // Only the level-complete dialog sleeps inside the game step, and only while the player stands
-    // on an open exit; the pacer's sleep at the end of a frame never finds them there (the next
-    // level has started by then).
-    void OnSleep() {
-        if (!session_) return;
-        world::GameState& g = Game();
-        const bool onOpenExit = g.Player.Dead == 0 &&
-                                g.Map.At(g.Player.X, g.Player.Y) == world::StairDown &&
-                                g.CollectedPanel.Value >= g.NeededPanel.Value;
-        if (!onOpenExit) return;
-        if (Flags().NextLevelRequested == 1) return pt::SetMouse(0, 0, 0);
-        if (++dialogFrames_ > MostDialogFrames) throw Stuck{};
-        if (dialogFrames_ == 1) ++report_.LevelsFinished;
+    // The frame waits on the level-complete dialog: the walk lets go of the keys and presses
+    // "nextlvl", in the dialog's own frame when the frame is drawn.
+    void PassDialog(bool drawn) {
+        ++report_.LevelsFinished;
         plan_.clear();
         pt::ReleaseAllKeys();
+        if (!drawn) {
+            shell_->Play().NextLevel();
+            return;
+        }
         pt::SetMouse(buttonX_, buttonY_, 1);
+        shell_->Frame();
+        pt::SetMouse(0, 0, 0);
+        if (shell_->Screen() == Screen::LevelComplete)
+            Fail("the level-complete dialog never closed");
     }
 
     const SoakOptions& options_;
@@ -452,21 +426,18 @@ class Soak {
     std::mt19937_64 rng_;
     std::int32_t level_;
     std::vector<std::int32_t> levels_;
-    std::unique_ptr<PlaySession> session_;
+    std::unique_ptr<Shell> shell_;
+    world::RandomSequence random_;  // where the last game's random sequence stood
     std::deque<Hold> plan_;
     std::map<std::int32_t, LevelFacts> facts_;
     std::map<std::int32_t, std::vector<Hold>> solutions_;
     int respawnWait_ = -1;
     bool pressingRespawn_ = false;
-    int dialogFrames_ = 0;
     std::int32_t buttonX_ = 0;
     std::int32_t buttonY_ = 0;
     std::int64_t soundsPlayed_ = 0;
     replay::FrameSounds frameSounds_;  // the world sounds of the frame being played
-    std::string fatal_;
     SoundCalls sound_;
-    world::ErrorWindowRunner runner_;
-    gui::ExitHandler exit_;
 };
 
 }  // namespace

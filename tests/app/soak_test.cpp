@@ -64,14 +64,14 @@ TEST(Soak, LevelNumbersAreTakenFromTheFileNames) {
 
 class InvariantTest : public PlayTest {
   protected:
-    InvariantTest() : game_(world::InitGame()) {
+    InvariantTest() : game_(std::make_unique<world::GameState>()) {
         world::LevelMap map = FramedLevel(10, 10);
         map.At(10, 12) = world::Stone;
         map.At(11, 12) = world::Crystal;
         map.At(12, 12) = world::Tnt;
         map.At(13, 12) = world::DeadEarth;
         game_->Map = map;
-        game_->Needed() = 1;
+        game_->Needed = 1;
         world::FindStart(*game_);
         facts_ = FactsOf(map);
     }
@@ -86,12 +86,12 @@ TEST_F(InvariantTest, MovesAndTheRulesOwnProductsAreAllowed) {
     game_->Map.At(10, 12) = world::Empty;  // the stone fell
     game_->Map.At(10, 13) = world::Stone;
     game_->Map.At(11, 12) = world::Empty;  // the crystal was collected
-    game_->Collected() = 1;
+    game_->Collected = 1;
     game_->Map.At(12, 12) = world::TntPlaced;
     game_->TntFuse = 180;
     game_->Map.At(13, 13) = world::Leak;
     game_->Map.At(13, 20) = world::DeadEarth;
-    game_->Flames.Countdown.fill(19);
+    for (world::Flame& f : game_->Flames.Slots) f.Countdown = 19;
     game_->ColumnTimers.fill(25);
     EXPECT_EQ(Broken(), "");
 }
@@ -111,24 +111,24 @@ TEST_F(InvariantTest, EveryKindOfBrokenStateIsNamed) {
         "a second stone", [&] { g.Map.At(5, 5) = world::Stone; },
         [&] { g.Map.At(5, 5) = world::Earth; });
     expectBroken(
-        "a crystal collected twice", [&] { g.Collected() = 1; }, [&] { g.Collected() = 0; });
+        "a crystal collected twice", [&] { g.Collected = 1; }, [&] { g.Collected = 0; });
     expectBroken(
-        "a charge carried and still lying there", [&] { g.Player.HasTnt = 1; },
-        [&] { g.Player.HasTnt = 0; });
+        "a charge carried and still lying there", [&] { g.Player.HasTnt = true; },
+        [&] { g.Player.HasTnt = false; });
     expectBroken(
         "the player off the map", [&] { g.Player.X = 64; }, [&] { g.Player.X = 10; });
     expectBroken(
         "the player above the map", [&] { g.Player.Y = -1; }, [&] { g.Player.Y = 10; });
     expectBroken(
-        "negative dug", [&] { g.Dug() = -1; }, [&] { g.Dug() = 0; });
+        "negative dug", [&] { g.Dug = -1; }, [&] { g.Dug = 0; });
     expectBroken(
-        "needed changed", [&] { g.Needed() = 2; }, [&] { g.Needed() = 1; });
+        "needed changed", [&] { g.Needed = 2; }, [&] { g.Needed = 1; });
     expectBroken(
-        "a flame past its first picture", [&] { g.Flames.Countdown[3] = 20; },
-        [&] { g.Flames.Countdown[3] = -1; });
+        "a flame past its first picture", [&] { g.Flames.Slots[3].Countdown = 20; },
+        [&] { g.Flames.Slots[3].Countdown = -1; });
     expectBroken(
-        "a flame below idle", [&] { g.Flames.Countdown[8] = -2; },
-        [&] { g.Flames.Countdown[8] = -1; });
+        "a flame below idle", [&] { g.Flames.Slots[8].Countdown = -2; },
+        [&] { g.Flames.Slots[8].Countdown = -1; });
     expectBroken(
         "a fuse longer than a fuse", [&] { g.TntFuse = 181; }, [&] { g.TntFuse = 0; });
     expectBroken(
@@ -139,11 +139,12 @@ TEST_F(InvariantTest, EveryKindOfBrokenStateIsNamed) {
         "a column timer below 0", [&] { g.ColumnTimers[63] = -1; },
         [&] { g.ColumnTimers[63] = 0; });
     expectBroken(
-        "dead neither 0 nor 1", [&] { g.Player.Dead = 2; }, [&] { g.Player.Dead = 0; });
+        "a facing the game never sets", [&] { g.Player.Facing = world::Facing{7}; },
+        [&] { g.Player.Facing = world::Facing::Down; });
 
     facts_ = FactsOf(FramedLevel(10, 10));  // no dead earth, no charge in this level
     g.Map = FramedLevel(10, 10);
-    g.Needed() = 0;
+    g.Needed = 0;
     expectBroken(
         "a leak without dead earth", [&] { g.Map.At(5, 5) = world::Leak; },
         [&] { g.Map.At(5, 5) = world::Earth; });

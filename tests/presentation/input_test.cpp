@@ -126,23 +126,6 @@ TEST(ScanCodes, WindowKeysMapToSetOneCodes) {
     EXPECT_EQ(detail::SetOneScanCode(0), 0);
 }
 
-TEST(RandomSequence, SameSeedRepeatsAndValuesStayInUnitRange) {
-    SeedRandom(12.5);
-    std::vector<double> first;
-    for (int i = 0; i < 1000; ++i) first.push_back(Random());
-    SeedRandom(12.5);
-    for (double v : first) {
-        EXPECT_EQ(Random(), v);
-        EXPECT_GE(v, 0.0);
-        EXPECT_LT(v, 1.0);
-    }
-    int heads = 0;
-    for (double v : first) heads += static_cast<int>(v * 2) == 0;
-    EXPECT_NEAR(heads, 500, 80);
-    SeedRandom(12.75);
-    EXPECT_NE(Random(), first[0]);
-}
-
 TEST(ClosedScreen, OperationsWithoutAScreenDoNothing) {
     CloseScreen();
     EXPECT_FALSE(IsScreenOpen());

@@ -15,13 +15,13 @@ TEST_F(CellChecksTest, TakingEachKindOfCellCountsAndSounds) {
 ############)");
     for (int i = 0; i < 8; ++i) Walk(scan::Right);
     EXPECT_EQ(P().X, 9);
-    EXPECT_EQ(game_->Dug(), 2);        // the earth and the block
-    EXPECT_EQ(game_->Collected(), 4);  // crystal, bonus crystal, both crystals in earth
-    EXPECT_EQ(P().HasPickaxe, 1);      // kept after breaking the block
+    EXPECT_EQ(game_->Dug, 2);        // the earth and the block
+    EXPECT_EQ(game_->Collected, 4);  // crystal, bonus crystal, both crystals in earth
+    EXPECT_EQ(P().HasPickaxe, 1);    // kept after breaking the block
     for (int x = 2; x <= 9; ++x) EXPECT_EQ(At(x, 1), Empty) << x;
     EXPECT_EQ(sounds_, (std::vector<std::string>{"dig0", "pickup0", "pickup1", "pickup2", "dig1",
                                                  "pickup3", "dig2", "pickup4", "breakstone0"}));
-    EXPECT_EQ(game_->Needed(), 2);  // only the crystal and the crystal in earth count
+    EXPECT_EQ(game_->Needed, 2);  // only the crystal and the crystal in earth count
 }
 
 TEST_F(CellChecksTest, VariantCountersAdvanceWhetherOrNotSoundIsOn) {
@@ -35,7 +35,7 @@ TEST_F(CellChecksTest, VariantCountersAdvanceWhetherOrNotSoundIsOn) {
     app::Flags().SoundEnabled = 1;
     for (int i = 0; i < 2; ++i) Walk(scan::Right);
     EXPECT_EQ(sounds_, (std::vector<std::string>{"dig0", "dig1", "dig2", "dig0", "dig1"}));
-    EXPECT_EQ(game_->Dug(), 7);
+    EXPECT_EQ(game_->Dug, 7);
 }
 
 TEST_F(CellChecksTest, ACarriedChargeLeavesTheSecondTntWhereItIs) {
@@ -62,7 +62,7 @@ TEST_F(CellChecksTest, DeadEarthIsDugAndKills) {
     Walk(scan::Right);
     EXPECT_EQ(P().Dead, 1);
     EXPECT_EQ(At(2, 1), Empty);
-    EXPECT_EQ(game_->Dug(), 1);
+    EXPECT_EQ(game_->Dug, 1);
     EXPECT_EQ(sounds_, (std::vector<std::string>{"dig0", "dead"}));
 }
 
@@ -103,7 +103,7 @@ TEST_F(CellChecksTest, TheCellIsExaminedEveryFrameNotOnlyAfterASteps) {
     EXPECT_EQ(At(1, 2), Crystal);
     Wait(1);
     EXPECT_EQ(At(1, 2), Empty);
-    EXPECT_EQ(game_->Collected(), 1);
+    EXPECT_EQ(game_->Collected, 1);
     EXPECT_EQ(sounds_, (std::vector<std::string>{"stonecoll0", "pickup0"}));
 }
 

@@ -28,11 +28,11 @@ TEST_F(FallingTest, AStackOverEmptyCellsOpensOneCellAtATime) {
 # #
 # #
 #.#)");
-    UpdateColumn(*game_, 1);
+    Column(1);
     EXPECT_EQ(RowsHolding(game_->Map, 1, Stone), (std::vector<int>{0, 1, 3}));
-    UpdateColumn(*game_, 1);
+    Column(1);
     EXPECT_EQ(RowsHolding(game_->Map, 1, Stone), (std::vector<int>{0, 2, 4}));
-    UpdateColumn(*game_, 1);
+    Column(1);
     EXPECT_EQ(RowsHolding(game_->Map, 1, Stone), (std::vector<int>{1, 3, 5}));
     EXPECT_EQ(sounds_, (std::vector<std::string>{"rollstone0", "rollstone1", "rollstone2",
                                                  "rollstone3", "rollstone4", "rollstone0"}));
@@ -43,11 +43,11 @@ TEST_F(FallingTest, EveryKindFallsWithItsOwnSoundAndCounter) {
 #o*+B!#
 #     #
 #.....#)");
-    UpdateColumn(*game_, 1);
-    UpdateColumn(*game_, 2);
-    UpdateColumn(*game_, 3);
-    UpdateColumn(*game_, 4);
-    UpdateColumn(*game_, 5);
+    Column(1);
+    Column(2);
+    Column(3);
+    Column(4);
+    Column(5);
     for (int x = 1; x <= 5; ++x) EXPECT_EQ(At(x, 0), Empty) << x;
     EXPECT_EQ(At(1, 1), Stone);
     EXPECT_EQ(At(2, 1), Crystal);
@@ -63,16 +63,16 @@ TEST_F(FallingTest, LeakDropsPoisonEarthAndVanishOnAnythingElse) {
 #!!!#
 #.o #
 #..##)");
-    for (int x = 1; x <= 3; ++x) UpdateColumn(*game_, x);
+    for (int x = 1; x <= 3; ++x) Column(x);
     EXPECT_EQ(At(1, 0), Empty);
     EXPECT_EQ(At(1, 1), DeadEarth);
     EXPECT_EQ(At(2, 0), Empty);  // on a stone
     EXPECT_EQ(At(2, 1), Stone);
     EXPECT_EQ(At(3, 1), Leak);  // through the empty cell...
-    UpdateColumn(*game_, 3);
+    Column(3);
     EXPECT_EQ(At(3, 1), Empty);  // ...and gone on the wall
     game_->Map.At(5, 63) = Leak;
-    UpdateColumn(*game_, 5);
+    Column(5);
     EXPECT_EQ(At(5, 63), Leak);  // the bottom row keeps it
 }
 
@@ -108,7 +108,7 @@ TEST_F(FallingTest, TheFreeSideWinsAndBothFreeTossesACoin) {
         for (int again = 0; again < 2; ++again) {
             Load("#   #\n# = #\n#####");
             game_->Map.At(2, 0) = Stone;
-            presentation::SeedRandom(seed);
+            game_->Random.Seed(seed);
             RollSideways(*game_, 2, Stone);
             const int x = At(1, 0) == Stone ? 1 : At(3, 0) == Stone ? 3 : 0;
             EXPECT_NE(x, 0);
@@ -131,7 +131,7 @@ TEST_F(FallingTest, TheMapsEdgesAreWallsAndTheBottomRowStays) {
     stack(0, 20);  // stays: its only side is blocked
     game_->Map.At(1, 20) = Earth;
     game_->Map.At(30, 63) = game_->Map.At(31, 63) = Stone;
-    for (int x : {0, 30, 31, 63}) UpdateColumn(*game_, x);
+    for (int x : {0, 30, 31, 63}) Column(x);
     EXPECT_EQ(At(62, 10), Stone);
     EXPECT_EQ(At(63, 30), Stone);
     EXPECT_EQ(At(0, 20), Stone);

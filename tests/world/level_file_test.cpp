@@ -1,23 +1,25 @@
 // Level files: the column-major layout, the reading rules, the start cell, restarting, and the
-// fatal report for a file that cannot be opened.
+// error for a file that cannot be opened.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "tests/gui/widget_test_support.h"
+#include "tests/world/world_test_support.h"
 #include "world/level_file.h"
-#include "world/report_error.h"
 
 namespace world {
 namespace {
 
-using gui::test::EndStatus;
+using test::TempLevels;
 
 TEST(LevelText, FirstLineOfTheFileIsTheLeftmostColumn) {
     std::string text;
     for (int x = 0; x < 64; ++x) {
         for (int y = 0; y < 64; ++y)
-            text += std::to_string(x == 0 ? Stone : y == 5 ? Empty : Earth) + (y < 63 ? "," : "");
+            text += std::to_string(CodeOf(x == 0   ? Stone
+                                          : y == 5 ? Empty
+                                                   : Earth)) +
+                    (y < 63 ? "," : "");
         text += "\r\n";
     }
     const LevelMap map = ParseLevelText(text);
@@ -30,8 +32,8 @@ TEST(LevelText, FirstLineOfTheFileIsTheLeftmostColumn) {
 TEST(LevelText, SeparatorsRealsLowBitsEmptyFieldsAndShortFiles) {
     // Comma, blanks, comma with blanks, one per line (LF, CR, CR LF), then an empty field.
     const LevelMap map = ParseLevelText("2,3 4 , 5\t6\n7\r8\r\n3.6, 300 ,1e1,,-1, 2.5, &H33");
-    const Cell expected[] = {2, 3, 4, 5, 6, 7, 8, 4, 44, 10, 0, -1, 2, 51};
-    for (int k = 0; k < 14; ++k) EXPECT_EQ(map.Cells[k], expected[k]) << k;
+    const int expected[] = {2, 3, 4, 5, 6, 7, 8, 4, 44, 10, 0, -1, 2, 51};
+    for (int k = 0; k < 14; ++k) EXPECT_EQ(CodeOf(map.Cells[k]), expected[k]) << k;
     EXPECT_EQ(map.Cells[14], Earth);  // the rest of a short file
     EXPECT_EQ(map.Cells[4095], Earth);
 
@@ -41,34 +43,26 @@ TEST(LevelText, SeparatorsRealsLowBitsEmptyFieldsAndShortFiles) {
     EXPECT_EQ(full.Cells[4095], Empty);  // numbers beyond the 4096th are ignored
 
     const LevelMap hostile = ParseLevelText(std::string(100000, '9') + ",1e999999,junk,  ,4");
-    EXPECT_EQ(hostile.Cells[1], 0);  // not finite: no bits
-    EXPECT_EQ(hostile.Cells[2], 0);  // not a number
+    EXPECT_EQ(hostile.Cells[1], Earth);  // not finite: no bits
+    EXPECT_EQ(hostile.Cells[2], Earth);  // not a number
     EXPECT_EQ(hostile.Cells[4], StairUp);
 }
 
-class LevelFileTest : public gui::test::WidgetTest {
+class LevelFileTest : public ::testing::Test {
   protected:
-    LevelFileTest() {
-        previousRunner_ = SetErrorWindowRunner(
-            [this](const std::vector<std::string>& args) { reported_.push_back(args); });
-    }
-    ~LevelFileTest() override { SetErrorWindowRunner(previousRunner_); }
-
     // Writes a level file (one line per column) and returns its number.
     int WriteLevel(const LevelMap& map) {
-        const int number = 900000 + static_cast<int>(getpid() % 90000);
-        const std::string path = presentation::NativePath(LevelPath(number));
-        std::filesystem::create_directories("lvl");
-        std::ofstream out(path);
+        const int number = ++written_;
+        std::ofstream out(levels_.FileOf(number));
         for (int x = 0; x < 64; ++x) {
-            for (int y = 0; y < 64; ++y) out << int(map.At(x, y)) << (y < 63 ? " " : "\n");
+            for (int y = 0; y < 64; ++y) out << CodeOf(map.At(x, y)) << (y < 63 ? " " : "\n");
         }
-        WrittenFiles().push_back(path);
         return number;
     }
 
-    std::vector<std::vector<std::string>> reported_;
-    ErrorWindowRunner previousRunner_;
+    TempLevels temp_;
+    LevelFolder levels_ = temp_.Folder();
+    int written_ = 0;
 };
 
 TEST_F(LevelFileTest, LoadCountsOnlyNeededCrystalsAndStartIsTheLastStairUp) {
@@ -80,18 +74,18 @@ TEST_F(LevelFileTest, LoadCountsOnlyNeededCrystalsAndStartIsTheLastStairUp) {
     map.At(10, 20) = StairUp;
     map.At(10, 30) = StairUp;
     map.At(2, 50) = StairUp;
-    auto game = InitGame();
+    auto game = std::make_unique<GameState>();
     game->LevelNumber = WriteLevel(map);
-    LoadLevel(*game);
+    EXPECT_FALSE(LoadLevel(*game, levels_));
     FindStart(*game);
-    EXPECT_EQ(game->Needed(), 2);
+    EXPECT_EQ(game->Needed, 2);
     EXPECT_EQ(game->Player.X, 10);
     EXPECT_EQ(game->Player.Y, 30);
     EXPECT_EQ(game->Map.At(10, 30), StairUp);  // the stair stays; the player stands on it
 
     map.At(10, 20) = map.At(10, 30) = map.At(2, 50) = Stone;
     game->LevelNumber = WriteLevel(map);
-    LoadLevel(*game);
+    EXPECT_FALSE(LoadLevel(*game, levels_));
     FindStart(*game);
     EXPECT_EQ(game->Player.X, 1);  // no stair: (1, 1), whatever is there
     EXPECT_EQ(game->Player.Y, 1);
@@ -100,23 +94,24 @@ TEST_F(LevelFileTest, LoadCountsOnlyNeededCrystalsAndStartIsTheLastStairUp) {
 TEST_F(LevelFileTest, RestartClearsTheLevelsProgressAndKeepsTheRest) {
     LevelMap map;
     map.At(8, 8) = StairUp;
-    auto game = InitGame();
+    auto game = std::make_unique<GameState>();
     game->LevelNumber = WriteLevel(map);
-    LoadLevel(*game);
+    EXPECT_FALSE(LoadLevel(*game, levels_));
     game->Map.At(0, 0) = Massive;
-    game->Player.Dead = game->Player.HasPickaxe = game->Player.HasTnt = game->Player.KeyLatch = 1;
-    game->Collected() = 3, game->Dug() = 9;
-    game->Player.Facing = 2, game->Player.StepTimer = 4;
+    game->Player.Dead = game->Player.HasPickaxe = game->Player.HasTnt = game->Player.KeyLatch =
+        true;
+    game->Collected = 3, game->Dug = 9;
+    game->Player.Facing = Facing::Right, game->Player.StepTimer = 4;
     game->ColumnTimers[5] = 17, game->LeakTimer = 60, game->TntFuse = 90, game->DigSoundNo = 3;
-    game->Flames.Countdown[2] = 11;
-    RestartLevel(*game);
+    game->Flames.Slots[2].Countdown = 11;
+    EXPECT_FALSE(RestartLevel(*game, levels_));
     EXPECT_EQ(game->Map.At(0, 0), Earth);
     EXPECT_EQ(game->Player.X, 8);
     EXPECT_EQ(game->Player.Dead + game->Player.HasPickaxe + game->Player.HasTnt, 0);
-    EXPECT_EQ(game->Collected() + game->Dug(), 0);
-    EXPECT_EQ(game->Flames.Countdown[2], -1);
-    EXPECT_EQ(game->Player.KeyLatch, 1);
-    EXPECT_EQ(game->Player.Facing, 2);
+    EXPECT_EQ(game->Collected + game->Dug, 0);
+    EXPECT_EQ(game->Flames.Slots[2].Countdown, -1);
+    EXPECT_TRUE(game->Player.KeyLatch);
+    EXPECT_EQ(game->Player.Facing, Facing::Right);
     EXPECT_EQ(game->Player.StepTimer, 4);
     EXPECT_EQ(game->ColumnTimers[5], 17);
     EXPECT_EQ(game->LeakTimer, 60);
@@ -124,17 +119,26 @@ TEST_F(LevelFileTest, RestartClearsTheLevelsProgressAndKeepsTheRest) {
     EXPECT_EQ(game->DigSoundNo, 3);
 }
 
-TEST_F(LevelFileTest, AMissingFileIsReportedByASecondInstanceAndEndsWithStatusZero) {
-    auto game = InitGame();
+TEST_F(LevelFileTest, AMissingFileIsAnErrorNamingItAndLeavesTheGameAsItWas) {
+    auto game = std::make_unique<GameState>();
+    game->Map.At(3, 3) = Stone;
+    game->Needed = 5;
     game->LevelNumber = 7000001;
-    const int status = EndStatus([&] { LoadLevel(*game); });
-    EXPECT_EQ(status, 0);
-    ASSERT_EQ(reported_.size(), 1u);
-    EXPECT_EQ(reported_[0], (std::vector<std::string>{
-                                "ERROR", "ERROR", "Could not open file 'lvl\\Level7000001.dat'"}));
+    const std::optional<LevelError> error = LoadLevel(*game, levels_);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->LevelNumber, 7000001);
+    EXPECT_EQ(error->Message(), "Could not open file '" + levels_.FileOf(7000001).string() + "'");
+    EXPECT_EQ(game->Map.At(3, 3), Stone);
+    EXPECT_EQ(game->Needed, 5);
+    EXPECT_TRUE(RestartLevel(*game, levels_));
+    // A folder of that name opens but cannot be read: as unreadable as a missing file.
+    std::filesystem::create_directory(levels_.FileOf(7000002));
+    game->LevelNumber = 7000002;
+    EXPECT_TRUE(LoadLevel(*game, levels_));
     EXPECT_EQ(LevelPath(7), "lvl\\Level7.dat");
     EXPECT_EQ(LevelPath(12), "lvl\\Level12.dat");
     EXPECT_EQ(LevelPath(2147483648LL), "lvl\\Level2147483648.dat");
+    EXPECT_EQ(LevelFolder().NameOf(7000001), "lvl\\Level7000001.dat");
 }
 
 }  // namespace

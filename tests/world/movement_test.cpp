@@ -25,7 +25,7 @@ TEST_F(MovementTest, HoldingAKeyStepsOnceAndReleasingOpensTheLatch) {
     EXPECT_EQ(P().KeyLatch, 0);
     Hold({scan::D}, 2);
     EXPECT_EQ(P().X, 3);
-    EXPECT_EQ(P().Facing, 2);
+    EXPECT_EQ(P().Facing, Facing::Right);
     EXPECT_EQ(P().StepTimer, 4);  // 5 after the step, then one frame held
 }
 
@@ -48,7 +48,7 @@ TEST_F(MovementTest, RightBeatsLeftBeatsDownBeatsUp) {
     Wait(1);
     Hold({scan::W});
     EXPECT_EQ(P().Y, 2);
-    EXPECT_EQ(P().Facing, 1);
+    EXPECT_EQ(P().Facing, Facing::Up);
 }
 
 TEST_F(MovementTest, RefusedStepsStillTurnAndStartThePose) {
@@ -58,16 +58,16 @@ TEST_F(MovementTest, RefusedStepsStillTurnAndStartThePose) {
 #####)");
     Hold({scan::Left});  // a stone with the wall beyond it
     EXPECT_EQ(P().X, 2);
-    EXPECT_EQ(P().Facing, 3);
+    EXPECT_EQ(P().Facing, Facing::Left);
     EXPECT_EQ(P().StepTimer, 5);
     EXPECT_EQ(At(1, 1), Stone);
     Wait(1);
     Walk(scan::Right);  // a block without the pickaxe
     EXPECT_EQ(P().X, 2);
-    EXPECT_EQ(P().Facing, 2);
+    EXPECT_EQ(P().Facing, Facing::Right);
     Walk(scan::Up);  // massive wall
     EXPECT_EQ(P().Y, 1);
-    EXPECT_EQ(P().Facing, 1);
+    EXPECT_EQ(P().Facing, Facing::Up);
     P().HasPickaxe = 1;
     Walk(scan::Right);  // the pickaxe opens blocks
     EXPECT_EQ(P().X, 3);
@@ -110,8 +110,8 @@ TEST_F(MovementTest, StepsOutOfTheMapAreClampedAtEveryEdge) {
         EXPECT_EQ(P().X, x);
         EXPECT_EQ(P().Y, y);
     }
-    EXPECT_EQ(P().Facing, 0);
-    EXPECT_EQ(game_->Dug(), 0);
+    EXPECT_EQ(P().Facing, Facing::Down);
+    EXPECT_EQ(game_->Dug, 0);
     EXPECT_TRUE(sounds_.empty());
 }
 
@@ -146,16 +146,32 @@ TEST_F(MovementTest, EnterGivesUpSilentlyAndOnlyWhileTheLatchIsOpen) {
     EXPECT_EQ(P().X, 3);
 }
 
-TEST_F(MovementTest, TheRespawnButtonIsServedOnlyWhileDead) {
+TEST_F(MovementTest, TheRespawnPressRestartsTheLevelOnlyWhileDead) {
     Load("#^ #");
-    gui::Button* respawn = P().RespawnGui.GetButton(1);
-    ASSERT_NE(respawn, nullptr);
-    Press(respawn->X + respawn->Width / 2, respawn->Y + respawn->Height / 2);
-    Wait(1);
-    EXPECT_EQ(app::Flags().RespawnRequested, 0);  // alive: the button is not served
-    P().Dead = 1;
-    Wait(1);
-    EXPECT_EQ(app::Flags().RespawnRequested, 1);
+    temp_.Write(3, game_->Map);
+    game_->LevelNumber = 3;
+    FrameInput press;
+    press.Respawn = true;
+    Walk(scan::Right);
+    EXPECT_FALSE(Step(press).Restarted);  // alive: there is no button to press
+    EXPECT_EQ(P().X, 2);
+    P().Dead = true;
+    const FrameEvents events = Step(press);
+    EXPECT_TRUE(events.Restarted);
+    EXPECT_FALSE(P().Dead);
+    EXPECT_EQ(P().X, 1);
+}
+
+TEST_F(MovementTest, ARespawnIntoALevelFileThatIsGoneIsAnErrorNotAnExit) {
+    Load("#^ #");
+    game_->LevelNumber = 4;
+    P().Dead = true;
+    FrameInput press;
+    press.Respawn = true;
+    const FrameEvents events = Step(press);
+    ASSERT_TRUE(events.Error);
+    EXPECT_EQ(events.Error->LevelNumber, 4);
+    EXPECT_TRUE(P().Dead);  // nothing was loaded
 }
 
 }  // namespace

@@ -39,23 +39,24 @@ std::string ParseError(std::string_view text) {
     return error;
 }
 
-// Level files of this process's own; removed when the test ends.
+// Level files in a folder of the test's own.
 class ReplayTest : public ::testing::Test {
   protected:
-    ~ReplayTest() override {
-        for (const std::string& path : written_) std::filesystem::remove(path);
-    }
-    static std::int32_t OwnLevel(int k) { return world::test::OwnLevelNumber(2 * k); }
+    static std::int32_t OwnLevel(int k) { return 100 + 2 * k; }
     void WriteLevel(std::int32_t number, std::string_view picture) {
         std::string error;
         auto map = MapFromPicture(picture, world::Massive, &error);
         ASSERT_TRUE(map) << error;
-        const std::string path = presentation::NativePath(world::LevelPath(number));
-        std::filesystem::create_directories("lvl");
-        std::ofstream(path) << LevelFileText(*map);
-        written_.push_back(path);
+        temp_.Write(number, *map);
     }
-    std::vector<std::string> written_;
+    Outcome Play(const Script& script, RunOptions options = {}) {
+        options.Levels = temp_.Dir();
+        return replay::Run(script, options);
+    }
+    std::string FileName(std::int32_t number) const {
+        return temp_.Folder().FileOf(number).string();
+    }
+    world::test::TempLevels temp_;
 };
 
 TEST(ReplayScript, EveryCommandOfTheFormat) {
@@ -116,7 +117,7 @@ TEST(ReplayMaps, PicturesAndLevelFilesRoundTrip) {
     EXPECT_EQ(world::ParseLevelText(LevelFileText(*map)).Cells, map->Cells);
     EXPECT_EQ(map->At(0, 1), world::Massive);
     world::LevelMap odd = *map;
-    odd.At(3, 0) = 99;
+    odd.At(3, 0) = world::CellOfCode(99);
     EXPECT_EQ(PictureOfMap(odd, 1, 0).substr(0, 5), "#@ ?o");
     EXPECT_EQ(CroppedPictureOfMap(*map), picture + "\n" + std::string(picture.size(), '#') + "\n");
 
@@ -158,8 +159,8 @@ TEST_F(ReplayTest, TheSameSeedGivesTheSameMapAndSeedsDiffer) {
     const Script script = Parse("level " + std::to_string(OwnLevel(0)) + "\nwait 400\n");
     std::set<std::string> maps;
     for (double seed = 1; seed <= 6; ++seed) {
-        const Outcome first = replay::Run(script, {std::nullopt, seed});
-        const Outcome again = replay::Run(script, {std::nullopt, seed});
+        const Outcome first = Play(script, {std::nullopt, seed});
+        const Outcome again = Play(script, {std::nullopt, seed});
         EXPECT_EQ(first.Map.Cells, again.Map.Cells) << "seed " << seed;
         EXPECT_EQ(first.SoundsPlayed, again.SoundsPlayed);
         maps.insert(PictureOfMap(first.Map));
@@ -170,15 +171,13 @@ TEST_F(ReplayTest, TheSameSeedGivesTheSameMapAndSeedsDiffer) {
 TEST_F(ReplayTest, AScriptWithoutNextLevelEndsOnTheDialogAndAStrayOneIsAProblem) {
     const std::int32_t level = OwnLevel(0);
     WriteLevel(level, "#^v#");
-    const Outcome finished =
-        replay::Run(Parse("level " + std::to_string(level) + "\n5 right\n9 left\n"));
+    const Outcome finished = Play(Parse("level " + std::to_string(level) + "\n5 right\n9 left\n"));
     EXPECT_TRUE(finished.Finished);
     EXPECT_EQ(finished.Frames, 1);
     EXPECT_EQ(finished.LevelsFinished, 1);
     EXPECT_EQ(Describe(finished, false).substr(0, 9), "finished:");
 
-    const Outcome stray =
-        replay::Run(Parse("level " + std::to_string(level) + "\nwait 3\nnextlvl\n"));
+    const Outcome stray = Play(Parse("level " + std::to_string(level) + "\nwait 3\nnextlvl\n"));
     EXPECT_FALSE(stray.Finished);
     EXPECT_EQ(stray.Problems,
               std::vector<std::string>{"line 3: nextlvl, but the line before finished no level"});
@@ -188,9 +187,8 @@ TEST_F(ReplayTest, NextLevelDropsTheRestOfTheLineAndGoesOnInTheNextLevel) {
     const std::int32_t level = OwnLevel(0);
     WriteLevel(level, "#^v..#");
     WriteLevel(level + 1, "#^..v#\n######");
-    const Outcome o =
-        replay::Run(Parse("level " + std::to_string(level) +
-                          "\nwalk rrrr   # the last three are dropped\nnextlvl\nwalk 2r\n"));
+    const Outcome o = Play(Parse("level " + std::to_string(level) +
+                                 "\nwalk rrrr   # the last three are dropped\nnextlvl\nwalk 2r\n"));
     EXPECT_FALSE(o.Finished);
     EXPECT_EQ(o.LevelsFinished, 1);
     EXPECT_EQ(o.LevelNumber, level + 1);
@@ -203,28 +201,26 @@ TEST_F(ReplayTest, NextLevelDropsTheRestOfTheLineAndGoesOnInTheNextLevel) {
 TEST_F(ReplayTest, AMissingLevelFileEndsTheRunWithTheReport) {
     const std::int32_t level = OwnLevel(0);  // level + 1 is never written
     WriteLevel(level, "#^v#");
-    const Outcome o =
-        replay::Run(Parse("level " + std::to_string(level) + "\nwalk r\nnextlvl\nwait 5\n"));
-    EXPECT_EQ(o.FatalMessage, "Could not open file '" + world::LevelPath(level + 1) + "'");
+    const Outcome o = Play(Parse("level " + std::to_string(level) + "\nwalk r\nnextlvl\nwait 5\n"));
+    EXPECT_EQ(o.FatalMessage, "Could not open file '" + FileName(level + 1) + "'");
     EXPECT_FALSE(o.Finished);
     EXPECT_EQ(Describe(o, false).substr(0, 6), "ended:");
 
-    const Outcome none = replay::Run(Parse("wait 1"), {OwnLevel(1), 1});
-    EXPECT_EQ(none.FatalMessage, "Could not open file '" + world::LevelPath(OwnLevel(1)) + "'");
+    const Outcome none = Play(Parse("wait 1"), {OwnLevel(1), 1});
+    EXPECT_EQ(none.FatalMessage, "Could not open file '" + FileName(OwnLevel(1)) + "'");
     EXPECT_EQ(none.Frames, 0);
 }
 
 TEST_F(ReplayTest, RespawnRestartsTheLevelOfADeadPlayer) {
     const std::int32_t level = OwnLevel(0);
     WriteLevel(level, "#^...#");
-    const Outcome o = replay::Run(Parse("level " + std::to_string(level) +
-                                        "\nwalk 2r\n1 enter\nwait 10\nrespawn\nwalk r\nrespawn\n"));
+    const Outcome o = Play(Parse("level " + std::to_string(level) +
+                                 "\nwalk 2r\n1 enter\nwait 10\nrespawn\nwalk r\nrespawn\n"));
     EXPECT_EQ(o.Deaths, 1);
     EXPECT_FALSE(o.Dead);
     EXPECT_EQ(o.PlayerX, 2);  // back on the stair, then one step
     EXPECT_EQ(o.Dug, 1);
     EXPECT_EQ(o.Problems, std::vector<std::string>{"line 7: respawn, but the player is alive"});
-    EXPECT_FALSE(presentation::IsScreenOpen());  // the run cleaned up after itself
 }
 
 }  // namespace

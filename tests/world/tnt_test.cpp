@@ -20,7 +20,7 @@ class TntTest : public WorldTest {
     }
     int LitFlames() const {
         int n = 0;
-        for (int c : game_->Flames.Countdown) n += c >= 0;
+        for (const Flame& f : game_->Flames.Slots) n += f.Countdown >= 0;
         return n;
     }
 };
@@ -68,7 +68,7 @@ TEST_F(TntTest, AnotherChargeCanBeLitOnlyOnceTheFuseIsOut) {
     EXPECT_EQ(game_->TntFuse, 179);
 }
 
-TEST_F(TntTest, FlamesAreFixedInTheViewAndBurnTwentyFrames) {
+TEST_F(TntTest, FlamesBurnOnTheSquareTwentyFramesAndRememberWhereThePlayerStood) {
     Start();
     Walk(scan::Right);
     Hold({scan::Space});
@@ -77,18 +77,20 @@ TEST_F(TntTest, FlamesAreFixedInTheViewAndBurnTwentyFrames) {
     game_->TntFuse = 1;
     Wait(1);
     ASSERT_EQ(LitFlames(), 9);
-    const presentation::Flames& f = game_->Flames;
-    // The charge at (2, 1) seen from the player at (4, 1), who is at view cell (7, 5).
-    EXPECT_EQ(f.PixelX[0], (1 - 4 + 7) * 64);  // (1, 0): first column, top row of the square
-    EXPECT_EQ(f.PixelY[0], (0 - 1 + 5) * 64);
-    EXPECT_EQ(f.PixelX[8], (3 - 4 + 7) * 64);  // (3, 2): last
-    EXPECT_EQ(f.PixelY[8], (2 - 1 + 5) * 64);
-    EXPECT_EQ(f.Countdown[4], 19);
+    const Flames& f = game_->Flames;
+    // The charge at (2, 1), the player at (4, 1).
+    EXPECT_EQ(f.Slots[0].X, 1);  // (1, 0): first column, top row of the square
+    EXPECT_EQ(f.Slots[0].Y, 0);
+    EXPECT_EQ(f.Slots[8].X, 3);  // (3, 2): last
+    EXPECT_EQ(f.Slots[8].Y, 2);
+    EXPECT_EQ(f.Slots[8].AnchorX, 4);
+    EXPECT_EQ(f.Slots[8].AnchorY, 1);
+    EXPECT_EQ(f.Slots[4].Countdown, 19);
     EXPECT_EQ(f.NextSlot, 0);
-    Walk(scan::Left);  // the flames stay where they started on the screen
-    EXPECT_EQ(f.PixelX[0], (1 - 4 + 7) * 64);
+    Walk(scan::Left);  // where the player stood when they started stays with them
+    EXPECT_EQ(f.Slots[0].AnchorX, 4);
     Wait(17);
-    EXPECT_EQ(f.Countdown[0], 0);  // the 20th picture shown
+    EXPECT_EQ(f.Slots[0].Countdown, 0);  // the 20th picture shown
     Wait(1);
     EXPECT_EQ(LitFlames(), 0);
 }
@@ -104,7 +106,7 @@ TEST_F(TntTest, StandingInTheSquareKillsAndFreezesTheFlames) {
     EXPECT_EQ(P().Dead, 1);
     EXPECT_EQ(sounds_, std::vector<std::string>{"explosion"});  // heard with effects off
     Wait(30);
-    EXPECT_EQ(game_->Flames.Countdown[0], 19);  // standing still until the level restarts
+    EXPECT_EQ(game_->Flames.Slots[0].Countdown, 19);  // standing still until the level restarts
 }
 
 TEST_F(TntTest, TheFuseStandsStillWhileThePlayerIsDead) {
@@ -137,14 +139,14 @@ TEST_F(TntTest, EveryChargeOfTheMapGoesOffButOneClearedByAnEarlierSquareDoesNot)
 }
 
 TEST_F(TntTest, StartFlameWrapsAfterNineSlots) {
-    presentation::Flames& f = game_->Flames;
-    for (int i = 0; i < 10; ++i) StartFlame(f, i, -i);
-    EXPECT_EQ(f.PixelX[0], 9 * 64);  // the tenth overwrote the oldest
-    EXPECT_EQ(f.PixelY[0], -9 * 64);
-    EXPECT_EQ(f.PixelX[1], 64);
+    Flames& f = game_->Flames;
+    for (int i = 0; i < 10; ++i) StartFlame(f, i, -i, 0, 0);
+    EXPECT_EQ(f.Slots[0].X, 9);  // the tenth overwrote the oldest
+    EXPECT_EQ(f.Slots[0].Y, -9);
+    EXPECT_EQ(f.Slots[1].X, 1);
     EXPECT_EQ(f.NextSlot, 1);
     TickFlames(f);
-    EXPECT_EQ(f.Countdown[3], 18);
+    EXPECT_EQ(f.Slots[3].Countdown, 18);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Test support for the world: a game state on a memory screen whose map is drawn as a text
-// picture, held keys frame by frame, and every sound the world plays recorded in order.
+// Test support for the world: a game state whose map is drawn as a text picture, the world's keys
+// held frame by frame, level files in a folder of the test's own, and every sound a frame makes
+// played through the sound bank's rules and recorded in order. No screen is involved.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -14,31 +17,64 @@
 
 #include "app/flags.h"
 #include "app/sound.h"
-#include "presentation/screen_services.h"
-#include "presentation/screen_testing.h"
-#include "tests/gui/widget_test_support.h"
+#include "app/sound_bank.h"
 #include "tools/replay/map_picture.h"
+#include "world/falling.h"
 #include "world/game_step.h"
 #include "world/level_file.h"
 
 namespace world::test {
 
-namespace pt = presentation::testing;
-namespace scan = presentation::scan;
-
-// Level numbers of this process's own (k = 0..7), so that test processes running side by side
-// never read or miss one another's level files.
-inline std::int32_t OwnLevelNumber(int k) {
-    return 10'000'000 + static_cast<std::int32_t>(getpid() % 1'000'000) * 8 + k;
+// The keys the world reads, named as the keyboard's.
+namespace scan {
+enum Key : int { W, A, S, D, Up, Down, Left, Right, Enter, Space };
 }
 
-class WorldTest : public gui::test::WidgetTest {
+inline FrameInput InputOf(std::initializer_list<int> keys) {
+    FrameInput in;
+    for (int key : keys) {
+        in.Up = in.Up || key == scan::W || key == scan::Up;
+        in.Down = in.Down || key == scan::S || key == scan::Down;
+        in.Left = in.Left || key == scan::A || key == scan::Left;
+        in.Right = in.Right || key == scan::D || key == scan::Right;
+        in.GiveUp = in.GiveUp || key == scan::Enter;
+        in.PlaceTnt = in.PlaceTnt || key == scan::Space;
+    }
+    return in;
+}
+
+// A folder of level files that lives as long as the test.
+class TempLevels {
+  public:
+    TempLevels() {
+        static int serial = 0;
+        dir_ = std::filesystem::temp_directory_path() /
+               ("world_levels_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
+        std::filesystem::create_directories(dir_);
+    }
+    ~TempLevels() { std::filesystem::remove_all(dir_); }
+    TempLevels(const TempLevels&) = delete;
+    TempLevels& operator=(const TempLevels&) = delete;
+
+    const std::filesystem::path& Dir() const { return dir_; }
+    LevelFolder Folder() const { return LevelFolder(dir_); }
+    void Write(std::int64_t number, const std::string& text) const {
+        std::ofstream(Folder().FileOf(number), std::ios::binary) << text;
+    }
+    void Write(std::int64_t number, const LevelMap& map) const {
+        Write(number, replay::LevelFileText(map));
+    }
+
+  private:
+    std::filesystem::path dir_;
+};
+
+class WorldTest : public ::testing::Test {
   protected:
-    WorldTest() {
+    WorldTest() : game_(std::make_unique<GameState>()), levels_(temp_.Folder()) {
         app::ResetFlags();
         previousSound_ = app::SetSoundCalls(
             {nullptr, [this](std::string_view alias) { sounds_.emplace_back(alias); }, nullptr});
-        game_ = InitGame();
     }
     ~WorldTest() override {
         app::SetSoundCalls(previousSound_);
@@ -52,19 +88,27 @@ class WorldTest : public gui::test::WidgetTest {
         auto map = replay::MapFromPicture(picture, Massive, &error);
         ASSERT_TRUE(map) << error;
         game_->Map = *map;
-        game_->Needed() = 0;
-        for (Cell c : game_->Map.Cells) game_->Needed() += CountsAsNeeded(c) ? 1 : 0;
+        game_->Needed = CountNeeded(game_->Map);
         FindStart(*game_);
+    }
+
+    // One frame with this input; its sounds go through the sound bank as the game plays them.
+    FrameEvents Step(const FrameInput& input) {
+        FrameEvents events = GameStep(*game_, input, levels_);
+        app::PlayWorldSounds(events.Sounds);
+        return events;
+    }
+
+    // One turn of column x, its sounds played.
+    void Column(int x) {
+        FrameEvents events;
+        UpdateColumn(*game_, x, events);
+        app::PlayWorldSounds(events.Sounds);
     }
 
     // Frames with exactly these keys held.
     void Hold(std::initializer_list<int> keys, int frames = 1) {
-        for (int f = 0; f < frames; ++f) {
-            pt::ReleaseAllKeys();
-            for (int key : keys) pt::PressKey(key);
-            GameStep(*game_);
-        }
-        pt::ReleaseAllKeys();
+        for (int f = 0; f < frames; ++f) Step(InputOf(keys));
     }
     void Wait(int frames) { Hold({}, frames); }
     // One step: a frame with the key held, then one with nothing held.
@@ -82,6 +126,8 @@ class WorldTest : public gui::test::WidgetTest {
     }
 
     std::unique_ptr<GameState> game_;
+    TempLevels temp_;
+    LevelFolder levels_;
     std::vector<std::string> sounds_;
     app::SoundCalls previousSound_;
 };

@@ -1,6 +1,7 @@
 // The level index; see level_index.h.
 #include "tools/levels/level_index.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/level_codes.h"
@@ -60,7 +61,7 @@ IndexEntry Describe(std::int32_t n, const world::LevelMap& map, const LevelFolde
     IndexEntry entry;
     entry.Number = n;
     entry.Code = std::string(codes.Code(n));
-    entry.Needed = CountCells(map, world::Crystal) + CountCells(map, world::CrystalEarth);
+    entry.Needed = world::CountNeeded(map);
     entry.Bonus = CountCells(map, world::BCrystal) + CountCells(map, world::BCrystalEarth);
     MeasureCave(map, entry);
     const std::string name = "Level" + std::to_string(n) + ".txt";

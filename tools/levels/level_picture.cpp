@@ -3,16 +3,17 @@
 
 #include <algorithm>
 
-#include "presentation/scene.h"
-#include "presentation/sprite_sets.h"
+#include "view/scene.h"
+#include "view/sprite_sets.h"
 
 namespace levels {
 
 namespace {
 
 namespace pr = presentation;
+namespace vw = view;
 
-constexpr std::int32_t TilePixels = pr::CellPixels;
+constexpr std::int32_t TilePixels = vw::CellPixels;
 constexpr std::int32_t Shrink = TilePixels / PictureCellPixels;
 
 bool IsFullTile(const pr::Image& image) {
@@ -20,8 +21,8 @@ bool IsFullTile(const pr::Image& image) {
 }
 
 // The cell at full size as the scene draws it: the backdrop, then the cell's picture over it.
-pr::ImageBuffer Composite(const pr::TileImageSet& tiles, pr::CellLook look) {
-    pr::ImageBuffer cell = *tiles[pr::BackgroundImage];
+pr::ImageBuffer Composite(const vw::TileImageSet& tiles, vw::CellLook look) {
+    pr::ImageBuffer cell = *tiles[vw::BackgroundImage];
     if (look.Image < 0) return cell;
     const std::vector<pr::Pixel>& picture = tiles[look.Image]->Pixels;
     for (std::size_t i = 0; i < picture.size(); ++i)
@@ -44,9 +45,9 @@ std::uint32_t AverageBlock(const pr::ImageBuffer& cell, std::int32_t left, std::
 }  // namespace
 
 std::optional<LevelPainter> LevelPainter::Load(std::string* error) {
-    pr::TileImageSet tiles;
-    pr::LoadTileImages(tiles);
-    for (int i = 0; i < pr::TileImageCount; ++i) {
+    vw::TileImageSet tiles;
+    vw::LoadTileImages(tiles);
+    for (int i = 0; i < vw::TileImageCount; ++i) {
         if (IsFullTile(tiles[i])) continue;
         if (error)
             *error = "cannot load the tile pictures of res/map/ (run from the repository root)";
@@ -54,7 +55,7 @@ std::optional<LevelPainter> LevelPainter::Load(std::string* error) {
     }
     LevelPainter painter;
     for (int code = 0; code < 256; ++code) {
-        const pr::CellLook look = pr::LookOfCell(static_cast<world::Cell>(code), true);
+        const vw::CellLook look = vw::LookOfCell(world::CellOfCode(code), true);
         const pr::ImageBuffer cell = Composite(tiles, look);
         Thumbnail& thumbnail = painter.looks_[code];
         for (std::int32_t y = 0; y < PictureCellPixels; ++y)

@@ -57,7 +57,8 @@ std::optional<std::string> UnwritableCell(const world::LevelMap& map) {
         for (std::int32_t y = 0; y < world::MapSize; ++y)
             if (replay::CellSymbol(map.At(x, y)) == '?')
                 return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") holds code " +
-                       std::to_string(map.At(x, y)) + ", which no source character stands for";
+                       std::to_string(world::CodeOf(map.At(x, y))) +
+                       ", which no source character stands for";
     return std::nullopt;
 }
 

@@ -1,18 +1,18 @@
-// The replay harness: plays a script through GameStep frame by frame, headless, and reports how
-// the run ended. Used by the world's tests and by the replay tool; runs on the calling thread.
+// The replay harness: plays a script frame by frame through the same session the game's playing,
+// dead and level-complete screens drive, headless, and reports how the run ended. Used by the
+// world's tests and by the replay tool; runs on the calling thread.
 //
-// A run opens its own 1024 x 768 memory screen (closing any screen that was open) and closes it
-// at the end; the fake clock only moves when the level-complete dialog sleeps. It resets the
-// program-wide flags, keeps sound effects on and records every play instead of sounding it,
-// starts the random sequence from the seed, builds a game state, loads the level and puts the
-// player on its start stair, exactly as the play loop does. Each frame it holds the script's
-// keys, runs GameStep and, like the play loop, restarts the level when "respawn" was pressed.
-// The level-complete dialog is driven through the memory screen's sleep hook: the harness
-// presses "nextlvl" when the script asks for it, and otherwise ends the run there. A missing
-// level file ends the run with the fatal report's message instead of ending the process.
+// A run resets the program-wide flags, keeps sound effects on and records every play instead of
+// sounding it, seeds the world's random sequence, loads the level from lvl/ and puts the player
+// on its start stair, exactly as the game does. Each frame gives the session the script's keys
+// (and, for "respawn", the button's press). A frame that reaches the open exit waits on the
+// level-complete screen: the harness goes on to the next level when the script says "nextlvl",
+// and otherwise ends the run there. A level file that cannot be read ends the run with its
+// message.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,6 +31,7 @@ struct RunOptions {
     // timers start at Phase mod 25 and the drip timer at Phase mod 121 (both 0 by default).
     std::int32_t Phase = 0;
     bool KeepDigests = false;  // keep every frame's digest in the outcome (FrameDigests)
+    std::filesystem::path Levels = "lvl";  // the folder of the level files
 };
 
 // The seeds and phases a shipped solution must finish under: a solution that passes them all

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/level_codes.h"
 #include "tools/replay/harness.h"
 #include "tools/replay/map_picture.h"
 #include "tools/replay/shipped_runs.h"
@@ -154,7 +155,8 @@ std::optional<bool> PlayScript(const std::string& path, const Options& o) {
 }
 
 int PrintTraces() {
-    for (const replay::NamedRun& run : replay::ShippedRuns("levels/solutions", 50)) {
+    for (const replay::NamedRun& run :
+         replay::ShippedRuns("levels/solutions", app::LevelCodeCount)) {
         const replay::Outcome outcome = replay::Run(run.Played, run.Options);
         std::printf("%s\n", replay::TraceLine(run.Name, outcome.Trace).c_str());
     }

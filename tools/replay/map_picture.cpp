@@ -109,7 +109,7 @@ std::string LevelFileText(const world::LevelMap& map) {
     std::string text;
     for (std::int32_t x = 0; x < world::MapSize; ++x) {
         for (std::int32_t y = 0; y < world::MapSize; ++y) {
-            text += std::to_string(map.At(x, y));
+            text += std::to_string(world::CodeOf(map.At(x, y)));
             text += y + 1 < world::MapSize ? "," : "\n";
         }
     }

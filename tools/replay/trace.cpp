@@ -31,21 +31,20 @@ class Hasher {
 
 void HashPlayer(Hasher& h, const world::Player& p) {
     for (std::int64_t v :
-         {std::int64_t{p.X}, std::int64_t{p.Y}, std::int64_t{p.StepTimer}, std::int64_t{p.Facing},
-          std::int64_t{p.KeyLatch}, std::int64_t{p.Dead}, std::int64_t{p.HasPickaxe},
-          std::int64_t{p.HasTnt}, std::int64_t{p.PushSoundNo}})
+         {std::int64_t{p.X}, std::int64_t{p.Y}, std::int64_t{p.StepTimer},
+          static_cast<std::int64_t>(p.Facing), std::int64_t{p.KeyLatch}, std::int64_t{p.Dead},
+          std::int64_t{p.HasPickaxe}, std::int64_t{p.HasTnt}, std::int64_t{p.PushSoundNo}})
         h.Int(v);
 }
 
 void HashCounters(Hasher& h, const world::GameState& g) {
     for (std::int64_t v :
-         {std::int64_t{g.CollectedPanel.Value}, std::int64_t{g.DugPanel.Value},
-          std::int64_t{g.NeededPanel.Value}, std::int64_t{g.FallDelay}, std::int64_t{g.LeakTimer},
-          std::int64_t{g.LeakDelay}, std::int64_t{g.TntFuse}, std::int64_t{g.TntFuseLength},
-          std::int64_t{g.LevelNumber}, std::int64_t{g.BreakSoundNo}, std::int64_t{g.DigSoundNo},
-          std::int64_t{g.PickupSoundNo}, std::int64_t{g.FallSoundNo},
-          std::int64_t{g.CrystalFallSoundNo}, std::int64_t{g.BarrelSoundNo},
-          std::int64_t{g.LeakSoundNo}})
+         {std::int64_t{g.Collected}, std::int64_t{g.Dug}, std::int64_t{g.Needed},
+          std::int64_t{g.FallDelay}, std::int64_t{g.LeakTimer}, std::int64_t{g.LeakDelay},
+          std::int64_t{g.TntFuse}, std::int64_t{g.TntFuseLength}, std::int64_t{g.LevelNumber},
+          std::int64_t{g.BreakSoundNo}, std::int64_t{g.DigSoundNo}, std::int64_t{g.PickupSoundNo},
+          std::int64_t{g.FallSoundNo}, std::int64_t{g.CrystalFallSoundNo},
+          std::int64_t{g.BarrelSoundNo}, std::int64_t{g.LeakSoundNo}})
         h.Int(v);
     for (std::int32_t t : g.ColumnTimers) h.Int(t);
 }
@@ -53,13 +52,12 @@ void HashCounters(Hasher& h, const world::GameState& g) {
 // A running flame counts with its countdown and its cell relative to the player's cell when it
 // started; an idle slot only with its countdown (where it last burnt no longer matters).
 void HashFlames(Hasher& h, const world::GameState& g) {
-    const presentation::Flames& f = g.Flames;
-    h.Int(f.NextSlot);
-    for (int s = 0; s < presentation::FlameSlots; ++s) {
-        h.Int(f.Countdown[s]);
-        if (f.Countdown[s] < 0) continue;
-        h.Int(f.PixelX[s] / 64 - 7);
-        h.Int(f.PixelY[s] / 64 - 5);
+    h.Int(g.Flames.NextSlot);
+    for (const world::Flame& f : g.Flames.Slots) {
+        h.Int(f.Countdown);
+        if (f.Countdown < 0) continue;
+        h.Int(f.X - f.AnchorX);
+        h.Int(f.Y - f.AnchorY);
     }
 }
 

@@ -1,12 +1,15 @@
 // Scene drawing; see scene.h. Game thread, inside the caller's LockScreen / UnlockScreen.
-#include "presentation/scene.h"
+#include "view/scene.h"
 
 #include <charconv>
+#include <climits>
 
 #include "world/level_map.h"
 #include "world/tile_kind.h"
 
-namespace presentation {
+namespace view {
+
+using presentation::PutImage;
 
 namespace {
 
@@ -19,7 +22,7 @@ constexpr std::int32_t PlayerScreenY = PlayerViewRow * CellPixels;     // 320
 
 constexpr void Set(std::array<CellLook, 256>& looks, world::Cell code, TileImage image,
                    PutMode mode) {
-    looks[static_cast<std::uint8_t>(code)] = {static_cast<std::int8_t>(image), mode};
+    looks[static_cast<std::uint8_t>(world::CodeOf(code))] = {static_cast<std::int8_t>(image), mode};
 }
 
 // Every byte value a cell may hold. The earth kinds cover their cell; every other picture is
@@ -52,7 +55,7 @@ constexpr std::array<CellLook, 256> CellLooks = BuildLooks();
 }  // namespace
 
 CellLook LookOfCell(world::Cell cell, bool exitOpen) {
-    CellLook look = CellLooks[static_cast<std::uint8_t>(cell)];
+    CellLook look = CellLooks[static_cast<std::uint8_t>(world::CodeOf(cell))];
     if (cell == world::StairDown && exitOpen) look.Image = StairDownImage;
     return look;
 }
@@ -66,9 +69,8 @@ void DrawBackdrop(const TileImageSet& images) {
 }
 
 // The view follows the player with no limit at the map's edges; what lies beyond is massive wall.
-void DrawCells(world::GameState& game) {
-    const TileImageSet& images = game.TileImages;
-    const bool exitOpen = game.Collected() >= game.Needed();
+void DrawCells(const world::GameState& game, const TileImageSet& images) {
+    const bool exitOpen = game.ExitIsOpen();
     // 64-bit, so that no player position can overflow the sums.
     const std::int64_t left = std::int64_t{game.Player.X} - PlayerViewColumn;
     const std::int64_t top = std::int64_t{game.Player.Y} - PlayerViewRow;
@@ -90,19 +92,17 @@ void DrawCells(world::GameState& game) {
 }
 
 const Image& StandingSprite(const PlayerSprites& sprites, std::int32_t stepTimer,
-                            std::int32_t facing) {
+                            world::Facing facing) {
     if (stepTimer <= 0) return sprites.SpriteDown;
     switch (facing) {
-        case 1:
+        case world::Facing::Up:
             return sprites.SpriteUp;
-        case 2:
+        case world::Facing::Right:
             return sprites.SpriteRight;
-        case 3:
+        case world::Facing::Left:
             return sprites.SpriteLeft;
-        case 0:
+        case world::Facing::Down:
             return sprites.SpriteDown;
-        default:
-            break;
     }
     // A facing the game never sets: no sprite rather than a guess.
     static const Image none;
@@ -111,40 +111,49 @@ const Image& StandingSprite(const PlayerSprites& sprites, std::int32_t stepTimer
 
 }  // namespace
 
-void DrawScene(world::GameState& game) {
-    DrawBackdrop(game.TileImages);
-    DrawCells(game);
-    DrawFlames(game.Flames);
-    DrawPlayer(game.Player);
-    DrawScorePanel(game.CollectedPanel);
-    DrawScorePanel(game.DugPanel);
-    DrawScorePanel(game.NeededPanel);
+void DrawScene(const world::GameState& game, PlayView& view) {
+    DrawBackdrop(view.TileImages);
+    DrawCells(game, view.TileImages);
+    DrawFlames(game.Flames, view.Flames);
+    DrawPlayer(game.Player, view);
+    DrawScorePanel(view.CollectedPanel, game.Collected);
+    DrawScorePanel(view.DugPanel, game.Dug);
+    DrawScorePanel(view.NeededPanel, game.Needed);
 }
 
-void DrawFlames(const Flames& flames) {
-    for (int s = 0; s < FlameSlots; ++s) {
-        const std::int32_t frame = flames.Countdown[s];
+PixelPosition FlamePosition(const world::Flame& flame) {
+    const std::int64_t column = std::int64_t{flame.X} - flame.AnchorX + PlayerViewColumn;
+    const std::int64_t row = std::int64_t{flame.Y} - flame.AnchorY + PlayerViewRow;
+    return {column * CellPixels, row * CellPixels};
+}
+
+void DrawFlames(const world::Flames& flames, const FlamePictures& pictures) {
+    for (const world::Flame& flame : flames.Slots) {
+        const std::int32_t frame = flame.Countdown;
         if (frame < 0 || frame >= FlameFrameCount) continue;  // idle (or never a frame)
-        PutImage(flames.PixelX[s], flames.PixelY[s], flames.FlameFrames[frame], PutMode::Keyed);
+        const PixelPosition at = FlamePosition(flame);
+        if (at.X > INT32_MAX || at.X < INT32_MIN || at.Y > INT32_MAX || at.Y < INT32_MIN) continue;
+        PutImage(static_cast<std::int32_t>(at.X), static_cast<std::int32_t>(at.Y), pictures[frame],
+                 PutMode::Keyed);
     }
 }
 
-void DrawPlayer(world::Player& player) {
-    const PlayerSprites& sprites = player.Sprites;
-    if (player.Dead != 0) {
+void DrawPlayer(const world::Player& player, PlayView& view) {
+    const PlayerSprites& sprites = view.Sprites;
+    if (player.Dead) {
         PutImage(DeadNoticeX, DeadNoticeY, sprites.DeadNotice, PutMode::Keyed);
-        player.RespawnGui.Draw();
+        view.RespawnGui.Draw();
         return;
     }
     PutImage(PlayerScreenX, PlayerScreenY, StandingSprite(sprites, player.StepTimer, player.Facing),
              PutMode::Keyed);
-    if (player.HasPickaxe == 1) PutImage(PickaxeIconX, 0, sprites.PickaxeIcon, PutMode::Keyed);
-    if (player.HasTnt == 1) PutImage(TntIconX, 0, sprites.TntIcon, PutMode::Keyed);
+    if (player.HasPickaxe) PutImage(PickaxeIconX, 0, sprites.PickaxeIcon, PutMode::Keyed);
+    if (player.HasTnt) PutImage(TntIconX, 0, sprites.TntIcon, PutMode::Keyed);
 }
 
-void DrawScorePanel(const ScorePanel& panel) {
+void DrawScorePanel(const ScorePanel& panel, std::int32_t value) {
     PutImage(panel.PanelX, panel.PanelY, panel.PanelImage, PutMode::Keyed);
-    const std::array<int, PanelDigitCount> digits = PanelDigits(panel.Value);
+    const std::array<int, PanelDigitCount> digits = PanelDigits(value);
     // 64-bit positions: a panel placed near the end of the int32 range still clips cleanly.
     const std::int64_t x = std::int64_t{panel.PanelX} + panel.DigitOffsetX;
     const std::int64_t y = std::int64_t{panel.PanelY} + panel.DigitOffsetY;
@@ -170,4 +179,4 @@ std::array<int, PanelDigitCount> PanelDigits(std::int32_t value) {
     return digits;
 }
 
-}  // namespace presentation
+}  // namespace view

@@ -1,7 +1,7 @@
 // Scene drawing: the view around the player and its edges, each cell kind in its blit mode, the
 // exit's two pictures, the player's poses, icons and dead notice, the flames and the panels. Every
 // picture is a small synthetic one built in memory, so the checks do not depend on the art.
-#include "presentation/scene.h"
+#include "view/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,10 @@
 #include "presentation/screen_testing.h"
 #include "world/game_state.h"
 
-namespace presentation {
+namespace view {
 namespace {
+
+using namespace presentation;
 
 namespace pt = presentation::testing;
 
@@ -36,11 +38,12 @@ class SceneTest : public ::testing::Test {
   protected:
     SceneTest() {
         pt::OpenMemoryScreen(1024, 768);
-        // The game state's constructor loads the respawn button's pictures from the resource
-        // tree; everything the scene draws is replaced below.
+        // The view's constructor loads the respawn button's pictures from the resource tree;
+        // everything the scene draws is replaced below.
         std::filesystem::current_path(
             std::filesystem::path(__FILE__).parent_path().parent_path().parent_path());
-        game_ = world::InitGame();
+        game_ = std::make_unique<world::GameState>();
+        view_ = std::make_unique<PlayView>([](std::string_view) {});
         ReplacePictures();
         for (world::Cell& c : game_->Map.Cells) c = world::Empty;
         game_->Player.X = 20;
@@ -48,34 +51,46 @@ class SceneTest : public ::testing::Test {
         DrawLine(Screen, 0, 0, 1023, 767, Previous, LineKind::FilledBox);
     }
     ~SceneTest() override {
+        view_.reset();
         game_.reset();
         CloseScreen();
     }
 
     void ReplacePictures() {
-        TileImageSet& tiles = game_->TileImages;
+        TileImageSet& tiles = view_->TileImages;
         tiles[BackgroundImage] = CreateImage(64, 64, Backdrop);
         for (int n = 1; n < TileImageCount; ++n) tiles[n] = Picture(64, 64, TileColour(n));
-        PlayerSprites& s = game_->Player.Sprites;
+        PlayerSprites& s = view_->Sprites;
         for (Image* sprite : {&s.SpriteUp, &s.SpriteDown, &s.SpriteRight, &s.SpriteLeft,
                               &s.DeadNotice, &s.PickaxeIcon, &s.TntIcon})
             sprite->reset();
-        for (ScorePanel* panel : {&game_->CollectedPanel, &game_->DugPanel, &game_->NeededPanel}) {
+        for (ScorePanel* panel : {&view_->CollectedPanel, &view_->DugPanel, &view_->NeededPanel}) {
             panel->PanelImage.reset();
             for (Image& digit : panel->DigitImages) digit.reset();
         }
-        for (Image& frame : game_->Flames.FlameFrames) frame.reset();
-        game_->Player.RespawnGui.GetButton(1)->UpImage.reset();
-        game_->Player.RespawnGui.GetButton(1)->DownImage.reset();
+        for (Image& frame : view_->Flames) frame.reset();
+        view_->RespawnGui.GetButton(1)->UpImage.reset();
+        view_->RespawnGui.GetButton(1)->DownImage.reset();
     }
 
-    void Draw() { DrawScene(*game_); }
+    void Draw() { DrawScene(*game_, *view_); }
+
+    // A flame in slot s burning on the cell that was view cell (vx, vy) when it started, the
+    // player then where the player is now.
+    void PlaceFlame(int s, int vx, int vy) {
+        world::Flame& f = game_->Flames.Slots[s];
+        f.AnchorX = game_->Player.X;
+        f.AnchorY = game_->Player.Y;
+        f.X = f.AnchorX + vx - PlayerViewColumn;
+        f.Y = f.AnchorY + vy - PlayerViewRow;
+    }
     static Pixel At(int x, int y) { return pt::ScreenPixel(x, y) & 0xFFFFFF; }
     // The colour in the body of view cell (i, j), and in its top-left corner.
     static Pixel Body(int i, int j) { return At(64 * i + 40, 64 * j + 40); }
     static Pixel Corner(int i, int j) { return At(64 * i + 3, 64 * j + 3); }
 
     std::unique_ptr<world::GameState> game_;
+    std::unique_ptr<PlayView> view_;
 };
 
 TEST_F(SceneTest, EachKindIsDrawnWithItsPictureInItsMode) {
@@ -101,9 +116,9 @@ TEST_F(SceneTest, EachKindIsDrawnWithItsPictureInItsMode) {
         {world::Tnt, TntImage, false},
         {world::Leak, LeakImage, false},
         {world::TntPlaced, TntPlacedImage, false},
-        {15, -1, false},  // no kind: only the backdrop
-        {-1, -1, false},
-        {52, -1, false},
+        {world::CellOfCode(15), -1, false},  // no kind: only the backdrop
+        {world::CellOfCode(-1), -1, false},
+        {world::CellOfCode(52), -1, false},
     };
     // One case per view cell along the top rows, left to right.
     int n = 0;
@@ -116,7 +131,7 @@ TEST_F(SceneTest, EachKindIsDrawnWithItsPictureInItsMode) {
     n = 0;
     for (const Case& c : cases) {
         const int i = n % 16, j = n / 16;
-        SCOPED_TRACE("code " + std::to_string(c.Code));
+        SCOPED_TRACE("code " + std::to_string(world::CodeOf(c.Code)));
         if (c.Image < 0) {
             EXPECT_EQ(Body(i, j), Backdrop);
             EXPECT_EQ(Corner(i, j), Backdrop);
@@ -175,13 +190,13 @@ TEST_F(SceneTest, ExitIsOpenOnceEnoughCrystalsAreCollected) {
     EXPECT_EQ(Body(8, 5), TileColour(StairDownImage));
     EXPECT_EQ(Corner(8, 5), Backdrop);
 
-    game_->Needed() = 2;
-    game_->Collected() = 1;
+    game_->Needed = 2;
+    game_->Collected = 1;
     Draw();
     EXPECT_EQ(Body(8, 5), TileColour(StairDownClosedImage));
     EXPECT_EQ(Corner(8, 5), Backdrop);
 
-    game_->Collected() = 3;
+    game_->Collected = 3;
     Draw();
     EXPECT_EQ(Body(8, 5), TileColour(StairDownImage));
 }
@@ -196,33 +211,35 @@ TEST_F(SceneTest, StoneBesideEarthShowsTheBackdropThroughItsKey) {
 }
 
 TEST_F(SceneTest, PlayerPoseFollowsStepTimerAndFacing) {
-    PlayerSprites& s = game_->Player.Sprites;
+    PlayerSprites& s = view_->Sprites;
     s.SpriteDown = Picture(64, 64, 0x0000A1);
     s.SpriteUp = Picture(64, 64, 0x0000A2);
     s.SpriteRight = Picture(64, 64, 0x0000A3);
     s.SpriteLeft = Picture(64, 64, 0x0000A4);
     game_->Map.At(20, 20) = world::StairUp;
     const struct {
-        int StepTimer, Facing;
+        int StepTimer;
+        world::Facing Facing;
         Pixel Shown;
-    } cases[] = {{0, 2, 0x0000A1},
-                 {-3, 1, 0x0000A1},
-                 {5, 0, 0x0000A1},
-                 {1, 1, 0x0000A2},
-                 {3, 2, 0x0000A3},
-                 {5, 3, 0x0000A4},
-                 {5, 7, TileColour(StairUpImage)}};
+    } cases[] = {{0, world::Facing::Right, 0x0000A1},
+                 {-3, world::Facing::Up, 0x0000A1},
+                 {5, world::Facing::Down, 0x0000A1},
+                 {1, world::Facing::Up, 0x0000A2},
+                 {3, world::Facing::Right, 0x0000A3},
+                 {5, world::Facing::Left, 0x0000A4},
+                 {5, world::Facing{7}, TileColour(StairUpImage)}};
     for (const auto& c : cases) {
         game_->Player.StepTimer = c.StepTimer;
         game_->Player.Facing = c.Facing;
         Draw();
-        EXPECT_EQ(At(448 + 40, 320 + 40), c.Shown) << c.StepTimer << " " << c.Facing;
+        EXPECT_EQ(At(448 + 40, 320 + 40), c.Shown)
+            << c.StepTimer << " " << static_cast<int>(c.Facing);
         EXPECT_EQ(At(448 + 3, 320 + 3), Backdrop);  // keyed over the stair's own corner
     }
 }
 
 TEST_F(SceneTest, ItemIconsShowOnlyWhileCarried) {
-    PlayerSprites& s = game_->Player.Sprites;
+    PlayerSprites& s = view_->Sprites;
     s.PickaxeIcon = CreateImage(64, 64, 0x00B100);
     s.TntIcon = CreateImage(64, 64, 0x00B200);
     Draw();
@@ -243,16 +260,15 @@ TEST_F(SceneTest, ItemIconsShowOnlyWhileCarried) {
 }
 
 TEST_F(SceneTest, DeadPlayerShowsTheNoticeAndButtonOnlyWhileFlamesGoOn) {
-    PlayerSprites& s = game_->Player.Sprites;
+    PlayerSprites& s = view_->Sprites;
     s.SpriteDown = CreateImage(64, 64, 0x0000A1);
     s.PickaxeIcon = CreateImage(64, 64, 0x00B100);
     s.TntIcon = CreateImage(64, 64, 0x00B200);
     s.DeadNotice = Picture(100, 40, 0xC00001);
-    game_->Player.RespawnGui.GetButton(1)->UpImage = CreateImage(20, 20, 0xC00002);
-    game_->Flames.FlameFrames[19] = CreateImage(64, 64, 0xF10019);
-    game_->Flames.Countdown[4] = 19;
-    game_->Flames.PixelX[4] = 64;
-    game_->Flames.PixelY[4] = 64;
+    view_->RespawnGui.GetButton(1)->UpImage = CreateImage(20, 20, 0xC00002);
+    view_->Flames[19] = CreateImage(64, 64, 0xF10019);
+    game_->Flames.Slots[4].Countdown = 19;
+    PlaceFlame(4, 1, 1);
     game_->Player.HasPickaxe = 1;
     game_->Player.HasTnt = 1;
     game_->Player.Dead = 1;
@@ -268,18 +284,14 @@ TEST_F(SceneTest, DeadPlayerShowsTheNoticeAndButtonOnlyWhileFlamesGoOn) {
 }
 
 TEST_F(SceneTest, FlamesStayWhereTheyStartedAndShowTheirCountdownFrame) {
-    for (int n = 0; n < FlameFrameCount; ++n)
-        game_->Flames.FlameFrames[n] = Picture(64, 64, 0xF10000 + n);
-    game_->Flames.Countdown[0] = 19;  // started at view cell (3, 4)
-    game_->Flames.PixelX[0] = 192;
-    game_->Flames.PixelY[0] = 256;
-    game_->Flames.Countdown[8] = 0;  // the last picture
-    game_->Flames.PixelX[8] = 640;
-    game_->Flames.PixelY[8] = 0;
-    game_->Flames.Countdown[3] = -1;  // idle
-    game_->Flames.PixelX[3] = 0;
-    game_->Flames.PixelY[3] = 640;
-    game_->Flames.Countdown[5] = 20;  // beyond the last frame: nothing, not a stray read
+    for (int n = 0; n < FlameFrameCount; ++n) view_->Flames[n] = Picture(64, 64, 0xF10000 + n);
+    game_->Flames.Slots[0].Countdown = 19;  // started at view cell (3, 4)
+    PlaceFlame(0, 3, 4);
+    game_->Flames.Slots[8].Countdown = 0;  // the last picture
+    PlaceFlame(8, 10, 0);
+    game_->Flames.Slots[3].Countdown = -1;  // idle
+    PlaceFlame(3, 0, 10);
+    game_->Flames.Slots[5].Countdown = 20;  // beyond the last frame: nothing, not a stray read
     game_->Map.At(20 - 4, 20 - 1) = world::Earth;  // under the flame at view (3, 4)
     Draw();
     EXPECT_EQ(At(192 + 40, 256 + 40), 0xF10013u);
@@ -289,7 +301,7 @@ TEST_F(SceneTest, FlamesStayWhereTheyStartedAndShowTheirCountdownFrame) {
 
     game_->Player.X += 2;  // the view moves; the flame does not
     game_->Player.Y += 1;
-    game_->Flames.Countdown[0] = 10;
+    game_->Flames.Slots[0].Countdown = 10;
     Draw();
     EXPECT_EQ(At(192 + 40, 256 + 40), 0xF1000Au);
     EXPECT_EQ(Body(1, 3), TileColour(EarthImage));  // the earth moved with the view
@@ -308,14 +320,16 @@ TEST_F(SceneTest, PanelsShowTheLastFiveDigitsPaddedWithZeros) {
         ScorePanel* Panel;
         std::int32_t Value;
         std::array<int, 5> Shown;
-    } panels[] = {{&game_->CollectedPanel, 7, {0, 0, 0, 0, 7}},
-                  {&game_->DugPanel, 123456, {2, 3, 4, 5, 6}},
-                  {&game_->NeededPanel, -5, {0, 0, 0, 0, 5}}};
+    } panels[] = {{&view_->CollectedPanel, 7, {0, 0, 0, 0, 7}},
+                  {&view_->DugPanel, 123456, {2, 3, 4, 5, 6}},
+                  {&view_->NeededPanel, -5, {0, 0, 0, 0, 5}}};
     for (const auto& p : panels) {
         p.Panel->PanelImage = Picture(120, 40, 0x0D0D0D);
         for (int d = 0; d < 10; ++d) p.Panel->DigitImages[d] = CreateImage(18, 20, 0xD100 + d);
-        p.Panel->Value = p.Value;
     }
+    game_->Collected = 7;
+    game_->Dug = 123456;
+    game_->Needed = -5;
     Draw();
     for (const auto& p : panels) {
         const int x = p.Panel->PanelX, y = p.Panel->PanelY;
@@ -330,4 +344,4 @@ TEST_F(SceneTest, PanelsShowTheLastFiveDigitsPaddedWithZeros) {
 }
 
 }  // namespace
-}  // namespace presentation
+}  // namespace view

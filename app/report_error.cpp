@@ -1,5 +1,5 @@
 // Starts the error window as a second process and waits for it; see report_error.h.
-#include "world/report_error.h"
+#include "app/report_error.h"
 
 #include <errno.h>
 #include <spawn.h>
@@ -8,11 +8,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "gui/program_end.h"
-
 extern char** environ;
 
-namespace world {
+namespace app {
 
 namespace {
 
@@ -54,7 +52,6 @@ void ReportError(std::string_view title, std::string_view message, int depth) {
     arguments.emplace_back(title);
     arguments.emplace_back(message);
     Runner()(arguments);
-    gui::EndProgram(0);
 }
 
-}  // namespace world
+}  // namespace app

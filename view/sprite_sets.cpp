@@ -1,11 +1,13 @@
 // Loads the picture sets; see sprite_sets.h. Game thread, while a game state is built.
-#include "presentation/sprite_sets.h"
+#include "view/sprite_sets.h"
 
 #include <string>
 
 #include "presentation/image_loading.h"
 
-namespace presentation {
+namespace view {
+
+using presentation::LoadImageFile;
 
 void LoadPlayerSprites(PlayerSprites& sprites) {
     sprites.SpriteUp = LoadImageFile("res\\player\\pup.bmp");
@@ -18,23 +20,20 @@ void LoadPlayerSprites(PlayerSprites& sprites) {
 }
 
 void CreateScorePanel(ScorePanel& panel, std::int32_t x, std::int32_t y, std::int32_t dx,
-                      std::int32_t dy, std::int32_t value) {
+                      std::int32_t dy) {
     panel = ScorePanel{};
     panel.PanelX = x;
     panel.PanelY = y;
     panel.DigitOffsetX = dx;
     panel.DigitOffsetY = dy;
-    panel.Value = value;
     panel.PanelImage = LoadImageFile("res\\score\\panel.bmp");
     for (int d = 0; d < 10; ++d)
         panel.DigitImages[d] = LoadImageFile("res\\score\\" + std::to_string(d) + ".bmp");
 }
 
-void CreateFlames(Flames& flames) {
-    flames = Flames{};
+void LoadFlamePictures(FlamePictures& pictures) {
     for (int n = 0; n < FlameFrameCount; ++n)
-        flames.FlameFrames[n] = LoadImageFile("res\\anim\\flame" + std::to_string(n) + ".bmp");
-    flames.Countdown.fill(-1);
+        pictures[n] = LoadImageFile("res\\anim\\flame" + std::to_string(n) + ".bmp");
 }
 
 void LoadTileImages(TileImageSet& images) {
@@ -63,4 +62,4 @@ void LoadTileImages(TileImageSet& images) {
     for (const auto& [slot, path] : files) images[slot] = LoadImageFile(path);
 }
 
-}  // namespace presentation
+}  // namespace view

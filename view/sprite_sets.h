@@ -1,14 +1,18 @@
-// The picture sets of a game in progress: the player's sprites, the score panels, the explosion's
-// flame ring and the map's tile pictures, with every file they load. Built once per game state on
-// the game thread before the first frame; a missing file gives a null image and nothing more.
+// The picture sets of the play view: the player's sprites, the score panels, the explosion's
+// flame pictures and the map's tile pictures, with every file they load. Built once per play view
+// on the game thread before the first frame; a missing file gives a null image and nothing more.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "presentation/screen_services.h"
+#include "world/game_state.h"
 
-namespace presentation {
+namespace view {
+
+using presentation::Image;
+using presentation::PutMode;
 
 struct PlayerSprites {
     Image SpriteUp;     // facing up
@@ -20,28 +24,21 @@ struct PlayerSprites {
     Image TntIcon;      // top-bar icon while a TNT charge is carried
 };
 
-// A panel picture with five digits showing the last five digits of Value.
+// A panel picture with five digits; the number it shows is the game's, given when it is drawn.
 struct ScorePanel {
     std::int32_t PanelX = 0;        // screen pixels
     std::int32_t PanelY = 0;        // screen pixels
     std::int32_t DigitOffsetX = 0;  // first digit, right of PanelX
     std::int32_t DigitOffsetY = 0;  // digits, below PanelY
-    std::int32_t Value = 0;         // the number shown
     Image PanelImage;
     std::array<Image, 10> DigitImages;  // element d shows the digit d
 };
 
-inline constexpr int FlameSlots = 9;
-inline constexpr int FlameFrameCount = 20;
+inline constexpr int FlameFrameCount = world::FlameFrames;
 
-// Explosion animations: a ring of slots, each counting down through the frames from 19 to 0.
-struct Flames {
-    std::array<Image, FlameFrameCount> FlameFrames;    // element n is frame n
-    std::array<std::int32_t, FlameSlots> Countdown{};  // frame shown next; -1 = idle
-    std::array<std::int32_t, FlameSlots> PixelX{};     // slot position on screen, pixels
-    std::array<std::int32_t, FlameSlots> PixelY{};     // slot position on screen, pixels
-    std::int32_t NextSlot = 0;                         // the slot the next flame takes
-};
+// The explosion's pictures: a flame with countdown n shows picture n, so an explosion runs
+// through them backwards, from 19 to 0.
+using FlamePictures = std::array<Image, FlameFrameCount>;
 
 // The map's pictures, in the order a game state keeps them.
 enum TileImage : int {
@@ -70,8 +67,8 @@ using TileImageSet = std::array<Image, TileImageCount>;
 // Each loads its set from res\ (7, 11, 20 and 18 files).
 void LoadPlayerSprites(PlayerSprites& sprites);
 void CreateScorePanel(ScorePanel& panel, std::int32_t x, std::int32_t y, std::int32_t dx,
-                      std::int32_t dy, std::int32_t value);
-void CreateFlames(Flames& flames);
+                      std::int32_t dy);
+void LoadFlamePictures(FlamePictures& pictures);
 void LoadTileImages(TileImageSet& images);
 
-}  // namespace presentation
+}  // namespace view

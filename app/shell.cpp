@@ -1,0 +1,190 @@
+// The shell's screens and loop; see shell.h. Game thread.
+#include "app/shell.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "app/flags.h"
+#include "app/input.h"
+#include "app/level_complete.h"
+#include "app/report_error.h"
+#include "app/sound_bank.h"
+#include "app/widget_events.h"
+#include "gui/error_window.h"
+#include "presentation/screen_services.h"
+#include "view/scene.h"
+
+namespace app {
+
+namespace {
+
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+constexpr int FramesPerSecond = 60;
+constexpr int MusicRestartSeconds = 80;
+
+bool EscapeHeld() {
+    return presentation::IsKeyDown(presentation::scan::Escape) != 0;
+}
+
+}  // namespace
+
+Shell::Shell(const world::LevelFolder& levels, double seed)
+    : session_(levels, seed),
+      view_(HandleWidgetEvent),
+      musicTimer_("", MusicRestartSeconds, GameTimer::Repeating, RestartAmbience),
+      pacer_(FramesPerSecond) {
+    RestartAmbience("");  // both flags are on at start-up: the music starts
+    menu_ = std::make_unique<MainMenu>(session_.Levels());
+    if (menu_->BackdropError) screen_ = app::Screen::Error;
+}
+
+Shell::~Shell() {
+    // The toggles die with the GUI: leave no reference to them behind for the event handler.
+    ProgramFlags& flags = Flags();
+    if (soundToggle_ && flags.SoundToggleState == &soundToggle_->State)
+        flags.SoundToggleState = nullptr;
+    if (musicToggle_ && flags.MusicToggleState == &musicToggle_->State)
+        flags.MusicToggleState = nullptr;
+}
+
+void Shell::Frame() {
+    switch (screen_) {
+        case app::Screen::Menu:
+            return MenuFrame();
+        case app::Screen::Playing:
+        case app::Screen::Dead:
+            if (EscapeHeld()) {
+                screen_ = app::Screen::Ended;
+                return;
+            }
+            // The session knows whether the player is dead: the button is served from the
+            // frame after the death, whoever stepped the world.
+            return session_.Screen() == app::Screen::Dead ? DeadFrame() : PlayingFrame();
+        case app::Screen::LevelComplete:
+            return LevelCompleteFrame();
+        case app::Screen::Error:
+            return ErrorFrame();
+        case app::Screen::Ended:
+            return;
+    }
+}
+
+void Shell::MenuFrame() {
+    menu_->Frame();
+    ProgramFlags& flags = Flags();
+    if (flags.QuitRequested || EscapeHeld()) {
+        screen_ = app::Screen::Ended;
+    } else if (flags.PlayRequested) {
+        StartPlay(menu_->ChosenLevel());
+    }
+}
+
+// The menu's objects go before play starts; the level is loaded and the play screen's toggles
+// added, showing the flags.
+void Shell::StartPlay(std::int32_t levelNumber) {
+    menu_.reset();
+    session_.Start(levelNumber);
+    presentation::ClearScreen();
+    AddToggles();
+    FollowSession();
+}
+
+void Shell::AddToggles() {
+    ProgramFlags& flags = Flags();
+    gui_.AddLabel(10, 10, "Sound ON/OFF  ");
+    gui_.AddLabel(10, 25, "Music ON/OFF  ");
+    soundToggle_ = gui_.GetCheckBox(gui_.AddCheckBox(115, 9, "sound", HandleWidgetEvent));
+    flags.SoundToggleState = &soundToggle_->State;
+    soundToggle_->State = static_cast<std::uint8_t>(flags.SoundEnabled);
+    musicToggle_ = gui_.GetCheckBox(gui_.AddCheckBox(115, 24, "music", HandleWidgetEvent));
+    flags.MusicToggleState = &musicToggle_->State;
+    musicToggle_->State = static_cast<std::uint8_t>(flags.MusicEnabled);
+}
+
+void Shell::PlayingFrame() {
+    StepWorld(ReadHeldKeys());
+}
+
+// The button is only there while the player is dead; a press restarts the level before the frame
+// is drawn, so the frame of the click already shows the restarted level.
+void Shell::DeadFrame() {
+    ProgramFlags& flags = Flags();
+    flags.RespawnRequested = false;
+    view_.RespawnGui.Update();
+    world::FrameInput input = ReadHeldKeys();
+    input.Respawn = std::exchange(flags.RespawnRequested, false);
+    StepWorld(input);
+}
+
+void Shell::StepWorld(const world::FrameInput& input) {
+    session_.Step(input);
+    if (session_.Screen() == app::Screen::LevelComplete) return FollowSession();
+    EndPlayFrame();
+}
+
+// The rest of a frame of play: the toggles, the music timer, the scene and the widgets drawn as
+// one frame, the pacer's wait.
+void Shell::EndPlayFrame() {
+    gui_.Update();
+    musicTimer_.Tick();
+    presentation::LockScreen();
+    view::DrawScene(session_.Game(), view_);
+    gui_.Draw();
+    presentation::UnlockScreen(-1, -1);
+    pacer_.Wait();
+    FollowSession();
+}
+
+// The dialog stands over the last frame drawn; "nextlvl" lets the finishing frame go on in the
+// next level, which that same frame then shows.
+void Shell::LevelCompleteFrame() {
+    ProgramFlags& flags = Flags();
+    dialog_->Update();
+    if (flags.NextLevelRequested) {
+        flags.NextLevelRequested = false;
+        dialog_.reset();
+        session_.NextLevel();
+        if (session_.Screen() == app::Screen::Error) return FollowSession();
+        return EndPlayFrame();
+    }
+    presentation::LockScreen();
+    dialog_->Draw();
+    presentation::UnlockScreen(-1, -1);
+    pacer_.Wait();
+}
+
+// A level file that cannot be read: the second instance shows the message, and when its window
+// closes the game ends.
+void Shell::ErrorFrame() {
+    const std::optional<world::LevelError>& error = menu_ ? menu_->BackdropError : session_.Error();
+    ReportError("ERROR", error ? error->Message() : "Could not open a level file", 1);
+    screen_ = app::Screen::Ended;
+}
+
+void Shell::FollowSession() {
+    screen_ = session_.Screen();
+    if (screen_ != app::Screen::LevelComplete || dialog_) return;
+    dialog_ = std::make_unique<gui::GUI>();
+    Flags().NextLevelRequested = false;
+    BuildLevelCompleteDialog(*dialog_, LevelCodeTable{}, session_.Game().LevelNumber);
+}
+
+int RunGame(int argc, char** argv) {
+    RegisterSounds();
+    gui::ShowErrorWindow(1, argc, argv);  // "ERROR" as argument 1: only the error window runs
+    if (!presentation::OpenScreen(ScreenWidth, ScreenHeight, 32)) {
+        // Without a window there is nothing to play; say so instead of running blind.
+        std::fprintf(stderr, "game: cannot open a %dx%d window (is a display available?)\n",
+                     ScreenWidth, ScreenHeight);
+        return 1;
+    }
+    {
+        Shell shell(world::LevelFolder("lvl"), presentation::TimerSeconds());
+        while (shell.Screen() != app::Screen::Ended) shell.Frame();
+    }  // shutdown: the menu if still open, the timer, the play screen's GUI, the view
+    presentation::CloseScreen();
+    return 0;
+}
+
+}  // namespace app

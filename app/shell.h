@@ -1,0 +1,69 @@
+// The shell: the game's screens in the window and the one loop that runs them. Each screen has one
+// frame function: the menu, playing, dead (the "respawn" button), level complete (the dialog with
+// the next code) and error (the second instance's error window). Game thread.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/game_timer.h"
+#include "app/main_menu.h"
+#include "app/session.h"
+#include "gui/frame_pacer.h"
+#include "gui/gui.h"
+#include "view/play_view.h"
+
+namespace app {
+
+class Shell {
+  public:
+    // What play owns for the whole run, in the start-up order: the play view with all its
+    // pictures, the play screen's GUI, the music timer, the pacer; then the menu is opened.
+    Shell(const world::LevelFolder& levels, double seed);
+    ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    // One frame of the current screen. Escape held before a frame of play ends the game, and so
+    // does Escape held after a frame of the menu; the dialogs do not look at it.
+    void Frame();
+    app::Screen Screen() const { return screen_; }
+
+    // Leaves the menu for play on this level (what the menu's play button leads to).
+    void StartPlay(std::int32_t levelNumber);
+
+    // The frames of each screen, one call a frame.
+    void MenuFrame();
+    void PlayingFrame();
+    void DeadFrame();
+    void LevelCompleteFrame();
+    void ErrorFrame();
+
+    app::Session& Play() { return session_; }
+    const MainMenu* Menu() const { return menu_.get(); }
+    const gui::GUI* Dialog() const { return dialog_.get(); }
+    view::PlayView& View() { return view_; }
+
+  private:
+    void AddToggles();
+    void StepWorld(const world::FrameInput& input);
+    void EndPlayFrame();
+    void FollowSession();
+
+    app::Session session_;
+    view::PlayView view_;
+    gui::GUI gui_;           // the play screen's option toggles
+    GameTimer musicTimer_;   // restarts "ambience" every 80 seconds
+    gui::FramePacer pacer_;  // 60 frames per second
+    std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<gui::GUI> dialog_;  // the level-complete dialog while it is open
+    app::Screen screen_ = app::Screen::Menu;
+    gui::CheckBox* soundToggle_ = nullptr;
+    gui::CheckBox* musicToggle_ = nullptr;
+};
+
+// Runs the whole program and returns its exit status: 0 on every way the game ends, 1 when no
+// window can be opened.
+int RunGame(int argc, char** argv);
+
+}  // namespace app
