@@ -14,8 +14,9 @@ namespace zuplay {
 
 namespace {
 
-// Sounds up to this long are decoded while they are opened; longer ones (the music) on the
-// background thread, so that opening never waits for them.
+// Sounds up to this long are decoded while they are opened; longer ones (the music) and MIDI
+// files, whose length is known only once rendered, on the background thread, so that opening
+// never waits for them.
 constexpr std::int64_t kForegroundSeconds = 3;
 
 bool IsPlayableType(std::string_view type) {
