@@ -1,6 +1,7 @@
 // The real window: every SDL call of the game happens on this file's event thread. It turns
 // window events into the screen's input state (under InputMutex) and copies changed framebuffer
-// rows into a streaming texture (under DrawMutex) when no frame lock is held.
+// rows into the window's own surface (under DrawMutex) when no frame lock is held, then shows
+// just those rows.
 #include "presentation/window.h"
 
 #include <SDL.h>

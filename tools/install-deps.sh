@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    libsdl2-dev libopenal-dev libsndfile1-dev
+    libsdl2-dev libopenal-dev libsndfile1-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xdotool imagemagick x11-utils
@@ -15,7 +15,7 @@ if [ "${1:-}" = "--play" ]; then
     # Playing needs only the compiler, CMake and the libraries' headers (zlib: the level tool,
     # which the build configures alongside the game).
     packages=(build-essential cmake ninja-build pkg-config libsdl2-dev libopenal-dev libsndfile1-dev
-        zlib1g-dev)
+        libfluidsynth-dev libasound2-dev zlib1g-dev)
 fi
 
 missing=()

@@ -24,6 +24,9 @@ find res/sound -name '*.wav' -delete 2>/dev/null || true
 "$gen" --music "$work/ambience.wav"
 lame --quiet --noreplaygain -V 6 "$work/ambience.wav" res/sound/ambience.mp3
 
+# The sample player's MIDI test tune.
+"$gen" --tune tests/zuplay/res/tune.mid
+
 # Contact sheet: every picture, the Keyed ones over the backdrop as the game shows them, in the
 # order the game loads them; the explosion in the order it plays (flame19 first).
 sheet="$work/sheet"

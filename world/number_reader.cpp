@@ -18,6 +18,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool IsExponentLetter(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
     if (c >= 'a' && c <= 'z') return c - 'a' + 10;
@@ -121,6 +125,109 @@ double ReadNumber(std::string_view text) {
         return base == 0 ? 0 : ReadBased(text.substr(2), base);
     }
     return ReadDecimal(text);
+}
+
+// ---- NumberText ---------------------------------------------------------------------------------
+
+void NumberText::Add(char c) {
+    switch (part_) {
+        case Part::Start:
+            if (c == ' ' || c == '\t') return;
+            if (c == '&') {
+                part_ = Part::Ampersand;
+                return;
+            }
+            if (c == '+' || c == '-') {
+                negative_ = c == '-';
+                part_ = Part::Sign;
+                return;
+            }
+            [[fallthrough]];
+        case Part::Sign:
+            if (IsDigit(c)) return AddDigit(c);
+            part_ = c == '.' ? Part::Fraction : Part::Done;
+            return;
+        case Part::Whole:
+        case Part::Fraction:
+            if (IsDigit(c)) return AddDigit(c);
+            if (c == '.' && part_ == Part::Whole) {
+                part_ = Part::Fraction;
+            } else {
+                part_ = anyDigit_ && IsExponentLetter(c) ? Part::ExponentLetter : Part::Done;
+            }
+            return;
+        case Part::ExponentLetter:
+            if (c == '+' || c == '-') {
+                exponentNegative_ = c == '-';
+                part_ = Part::ExponentSign;
+                return;
+            }
+            [[fallthrough]];
+        case Part::ExponentSign:
+        case Part::Exponent:
+            return AddExponentDigit(c);
+        case Part::Ampersand:
+            return StartBase(c);
+        case Part::Based:
+            return AddBasedDigit(c);
+        case Part::Done:
+            return;
+    }
+}
+
+// A digit of the whole part or the fraction.
+void NumberText::AddDigit(char c) {
+    if (part_ != Part::Fraction) part_ = Part::Whole;
+    anyDigit_ = true;
+    const bool whole = part_ == Part::Whole;
+    if (digits_.empty() && c == '0') {  // a leading zero: only a fraction's moves the point
+        if (!whole) --point_;
+        return;
+    }
+    if (digits_.size() < KeptDigits) {
+        digits_.push_back(c);
+    } else {
+        droppedNonZero_ = droppedNonZero_ || c != '0';
+    }
+    if (whole) ++point_;
+}
+
+void NumberText::AddExponentDigit(char c) {
+    if (!IsDigit(c)) {
+        part_ = Part::Done;
+        return;
+    }
+    part_ = Part::Exponent;
+    exponent_ = std::min(exponent_ * 10 + (c - '0'), ExponentCap);
+}
+
+void NumberText::StartBase(char c) {
+    baseLetter_ = BaseOfPrefix(c) == 0 ? 0 : c;
+    part_ = baseLetter_ == 0 ? Part::Done : Part::Based;
+}
+
+// Based digits past KeptDigits leave the value infinite, as it already is with that many.
+void NumberText::AddBasedDigit(char c) {
+    if (DigitValue(c) >= BaseOfPrefix(baseLetter_)) {
+        part_ = Part::Done;
+    } else if (!(digits_.empty() && c == '0') && digits_.size() < KeptDigits) {
+        digits_.push_back(c);
+    }
+}
+
+double NumberText::Value() const {
+    if (part_ == Part::Start || part_ == Part::Ampersand) return 0;
+    if (baseLetter_ != 0) return ReadNumber(std::string("&") + baseLetter_ + digits_);
+    if (!anyDigit_ || digits_.empty()) return 0;
+    // The kept digits as a whole number times a power of ten; a dropped digit that was not 0
+    // stands as a 1 after them, below anything the kept digits can express.
+    std::string text = negative_ ? "-" : "";
+    text += digits_;
+    if (droppedNonZero_) text += '1';
+    const std::int64_t written = exponentNegative_ ? -exponent_ : exponent_;
+    const std::int64_t shift = point_ - static_cast<std::int64_t>(text.size() - negative_);
+    text.append("e").append(std::to_string(written + shift));
+    return ReadNumber(text);
 }
 
 double RoundHalfEven(double value) {

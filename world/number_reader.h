@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace world {
@@ -30,5 +31,47 @@ std::int32_t ReadInt32(std::string_view text, std::int32_t fallback);
 // Rounded as above, then the low 8 bits of that whole number in two's complement (300 -> 44,
 // -1 -> 255, 3.6 -> 4, 1e30 -> 0); 0 for infinities and NaN. Defined for every double.
 std::uint8_t RoundToLow8Bits(double value);
+
+// One number's text taken a character at a time (a field of a level file as it is read), in
+// bounded memory however long it grows, without changing its value: Value() equals ReadNumber of
+// every character added. Leading zeros are not kept; of the significant digits the first
+// KeptDigits are kept, whole-part digits beyond them are counted into the exponent, and all that
+// is remembered of the rest is whether any was not 0 (which can still decide how a value exactly
+// halfway between two doubles rounds). Exponents saturate as ReadNumber's do.
+class NumberText {
+  public:
+    void Add(char c);
+    double Value() const;
+
+    static constexpr std::size_t KeptDigits = 1100;  // more than any double's decimal expansion
+
+  private:
+    enum class Part {
+        Start,
+        Sign,
+        Whole,
+        Fraction,
+        ExponentLetter,
+        ExponentSign,
+        Exponent,
+        Ampersand,
+        Based,
+        Done
+    };
+    void AddDigit(char c);
+    void AddExponentDigit(char c);
+    void AddBasedDigit(char c);
+    void StartBase(char c);
+
+    Part part_ = Part::Start;
+    bool negative_ = false;
+    bool anyDigit_ = false;        // a digit of the whole part or the fraction was seen
+    std::string digits_;           // significant digits, at most KeptDigits
+    bool droppedNonZero_ = false;  // a digit beyond those was not 0
+    std::int64_t point_ = 0;       // where the decimal point sits, counted from digits_' start
+    std::int64_t exponent_ = 0;    // as written after e/E/d/D, saturated
+    bool exponentNegative_ = false;
+    char baseLetter_ = 0;  // H, O or B after "&"; digits_ then holds the based digits
+};
 
 }  // namespace world

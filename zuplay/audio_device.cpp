@@ -7,8 +7,13 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <alsa/asoundlib.h>
+#include <stdlib.h>
+
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <mutex>
 #include <vector>
 
 namespace zuplay {
@@ -38,15 +43,43 @@ ALCcontext* NewLoopbackContext(ALCdevice* device) {
     return alcCreateContext(device, attributes);
 }
 
+// OpenAL Soft reads its log level from the environment once, at its first call, and would
+// otherwise print its errors about the missing sound card. Set when the library is loaded, while
+// the process has one thread (setenv beside another thread's getenv is not safe); a level the
+// user has set wins.
+[[maybe_unused]] const bool kOpenAlQuiet = setenv("ALSOFT_LOGLEVEL", "0", 0) == 0;
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// The default output device, with alsa-lib's error messages held back while OpenAL looks for it:
+// without a sound card they are a dozen lines of configuration errors that say nothing a player
+// of this library needs.
+ALCdevice* OpenDefaultOutput() {
+    static std::mutex quiet;  // one swap of the process-wide handler at a time
+    std::lock_guard lock(quiet);
+    const snd_lib_error_handler_t previous = snd_lib_error;
+    snd_lib_error_set_handler(IgnoreAlsaError);
+    ALCdevice* device = alcOpenDevice(nullptr);
+    snd_lib_error_set_handler(previous);
+    return device;
+}
+
+void SayPlayingSilently() {
+    static std::once_flag said;
+    std::call_once(said, [] { std::fputs("zuplay: no audio device, playing silently\n", stderr); });
+}
+
 }  // namespace
 
 std::unique_ptr<AudioDevice> AudioDevice::Open(DeviceChoice choice) {
     std::unique_ptr<AudioDevice> result(new AudioDevice());
     if (choice == DeviceChoice::Automatic) {
-        result->Device = alcOpenDevice(nullptr);
+        result->Device = OpenDefaultOutput();
         if (result->Device != nullptr) result->Context = NewOutputContext(result->Device);
         if (result->Context != nullptr) return result;
         if (result->Device != nullptr) alcCloseDevice(result->Device);
+        result->Device = nullptr;
+        SayPlayingSilently();
     }
     result->Loopback = true;
     result->Device = alcLoopbackOpenDeviceSOFT(nullptr);

@@ -1,7 +1,8 @@
 // The command texts the multimedia layer understands, split into their words:
 //   open FILE type TYPE alias A    play A from N    stop A    close A    pause A    resume A
 //   put A destination              status A position          status A length
-// Words are separated by exactly one space and nothing is quoted, so a name can hold no space.
+// Words are separated by exactly one space. The file name may be written between double quotes,
+// and then holds spaces and bytes beyond ASCII (UTF-8 names); no other word may be quoted.
 // Pure functions; any thread.
 #pragma once
 
@@ -18,11 +19,12 @@ enum class CommandError : int {
     MissingWords,        // fewer words than the command takes
     ExtraWords,          // more words than the command takes
     UnknownKeyword,      // "type", "alias", "from", ... missing from its place
-    BadName,             // empty, too long, or a byte that is not printable ASCII, or a quote
+    BadName,             // empty, too long, a byte that is not printable ASCII (outside a quoted
+                         // file name), a quote, or a quote left open
     BadNumber,           // not a 32-bit decimal integer
     UnknownAlias,
     DuplicateAlias,
-    UnsupportedType,  // a device type this build cannot play (Sequencer, CDAudio)
+    UnsupportedType,  // a device type this build cannot play (CDAudio: no drive)
     UnknownType,
     FileNotFound,  // missing, or not a plain file
     InvalidFile,   // not a sound the decoder reads
@@ -36,7 +38,8 @@ enum class StatusItem { Position, Length };
 struct Command {
     Verb Action = Verb::Stop;
     std::string_view Alias;
-    std::string_view File;                   // open only: the path as written, backslashes kept
+    std::string_view File;                   // open only: the path as written (without its
+                                             // quotes), backslashes kept
     std::string_view Type;                   // open only: may be empty
     std::int32_t From = 0;                   // play only: milliseconds
     StatusItem Item = StatusItem::Position;  // status only
@@ -48,7 +51,7 @@ struct ParsedCommand {
 };
 
 inline constexpr std::size_t kMaxAliasLength = 128;  // bytes
-inline constexpr std::size_t kMaxFileLength = 4096;  // bytes
+inline constexpr std::size_t kMaxFileLength = 4096;  // bytes: the file system's PATH_MAX
 
 // The views in the result point into text.
 ParsedCommand ParseCommand(std::string_view text);

@@ -1,5 +1,6 @@
 // The nine exports: each builds its command text, sends it to the multimedia layer and turns
 // the answer into the result. Any thread; the layer serialises.
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -17,8 +18,7 @@ namespace {
 
 constexpr std::int32_t kDone = -1;
 constexpr std::int32_t kFailed = 0;
-constexpr std::uint32_t kShortPathSize = 100;  // bytes the short-path buffer is declared to hold
-constexpr std::uint32_t kReplySize = 256;      // bytes of a status reply buffer, 255 usable
+constexpr std::uint32_t kReplySize = 256;  // bytes of a status reply buffer, 255 usable
 
 // A caller's text, or nothing when the record is missing or does not describe bytes.
 std::optional<std::string_view> View(const ZuText* text) {
@@ -51,20 +51,35 @@ std::int32_t QueryNumber(const ZuText* alias, std::string_view item) {
     return RoundToInt32(ReadReplyNumber(std::string_view(reply, std::strlen(reply))));
 }
 
+// The command text carries the name between double quotes, so a quote or a control byte in it
+// could end the name early or break the command: such names are refused.
+bool IsQuotable(std::string_view name) {
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || c == '"';
+    });
+}
+
+// The name as the platform's short-path step gives it; empty when the file does not exist.
+std::string ShortPath(std::string_view file) {
+    std::uint32_t needed = GetShortPath(file, nullptr, 0);
+    if (needed == 0) return {};
+    std::string path(needed, '\0');
+    std::uint32_t length = GetShortPath(file, path.data(), needed);
+    path.resize(length < needed ? length : 0);
+    return path;
+}
+
 std::int32_t OpenSample(const ZuText* fileName, const ZuText* alias) {
     std::optional<std::string_view> file = View(fileName);
     std::optional<std::string_view> name = View(alias);
-    if (!file || !name) return kFailed;
-    char shortPath[kShortPathSize + 1];
-    std::memset(shortPath, ' ', kShortPathSize);
-    shortPath[kShortPathSize] = '\0';
-    if (GetShortPath(*file, shortPath, kShortPathSize) == 0) return kFailed;
-    std::string_view path(shortPath, std::strlen(shortPath));
-    path = path.substr(0, path.find_last_not_of(' ') + 1);  // all spaces: empty
+    if (!file || !name || !IsQuotable(*file)) return kFailed;
+    std::string path = ShortPath(*file);
+    if (path.empty()) return kFailed;
     std::optional<std::string_view> type = DeviceTypeFor(path);
     if (!type) return kFailed;
-    std::string command("open ");
-    command.append(path).append(" type ").append(*type).append(" alias ").append(*name);
+    std::string command("open \"");
+    command.append(path).append("\" type ").append(*type).append(" alias ").append(*name);
     return Send(command);
 }
 

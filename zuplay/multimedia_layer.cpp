@@ -14,12 +14,14 @@ namespace zuplay {
 
 namespace {
 
-// Sounds up to this long are decoded while they are opened; longer ones (the music) on the
-// background thread, so that opening never waits for them.
+// Sounds up to this long are decoded while they are opened; longer ones (the music) and MIDI
+// files, whose length is known only once rendered, on the background thread, so that opening
+// never waits for them.
 constexpr std::int64_t kForegroundSeconds = 3;
 
 bool IsPlayableType(std::string_view type) {
-    return type.empty() || type == "waveaudio" || type == "MPEGVideo" || type == "MPEGVideo2";
+    return type.empty() || type == "waveaudio" || type == "MPEGVideo" || type == "MPEGVideo2" ||
+           type == "Sequencer";
 }
 
 }  // namespace
@@ -30,7 +32,7 @@ struct MultimediaLayer::DecodeJob {
 };
 
 struct MultimediaLayer::Clip {
-    int Channels = 0;                   // 1 or 2
+    int Channels = 0;                   // 1 or 2 (more are mixed down when decoded)
     int Rate = 0;                       // frames per second
     std::int64_t Frames = -1;           // length; the header's estimate until Decoded, -1 unknown
     bool Decoded = false;               // Samples or Buffer hold the whole sound
@@ -127,9 +129,7 @@ CommandError MultimediaLayer::Execute(const Command& command, std::string& answe
 // ---- Opening -----------------------------------------------------------------------------
 
 CommandError MultimediaLayer::Open(const Command& command) {
-    if (command.Type == "Sequencer" || command.Type == "CDAudio") {
-        return CommandError::UnsupportedType;
-    }
+    if (command.Type == "CDAudio") return CommandError::UnsupportedType;  // no drive to play from
     if (!IsPlayableType(command.Type)) return CommandError::UnknownType;
     if (Aliases.contains(command.Alias)) return CommandError::DuplicateAlias;
     std::string path = FileSystemPath(command.File);
@@ -137,12 +137,13 @@ CommandError MultimediaLayer::Open(const Command& command) {
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return CommandError::FileNotFound;
     }
+    const bool midi = command.Type == "Sequencer";
     FileKey key{info.st_dev, info.st_ino, info.st_size,
-                info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
+                info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec, midi};
     Clip* clip = nullptr;
     if (auto found = Clips.find(key); found != Clips.end()) {
         clip = found->second.get();
-    } else if (CommandError error = LoadClip(path, key, clip); error != CommandError::None) {
+    } else if (CommandError error = LoadClip(path, key, midi, clip); error != CommandError::None) {
         return error;
     }
     RequestDevice();
@@ -157,8 +158,9 @@ CommandError MultimediaLayer::Open(const Command& command) {
     return CommandError::None;
 }
 
-CommandError MultimediaLayer::LoadClip(const std::string& path, const FileKey& key, Clip*& clip) {
-    std::unique_ptr<SoundFile> file = SoundFile::Open(path);
+CommandError MultimediaLayer::LoadClip(const std::string& path, const FileKey& key, bool midi,
+                                       Clip*& clip) {
+    std::unique_ptr<SoundFile> file = midi ? SoundFile::OpenMidi(path) : SoundFile::Open(path);
     if (!file) return CommandError::InvalidFile;
     auto made = std::make_unique<Clip>();
     made->Channels = file->Channels();

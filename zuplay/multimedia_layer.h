@@ -50,6 +50,7 @@ class MultimediaLayer {
         std::uint64_t Inode;
         std::int64_t Size;
         std::int64_t Modified;  // nanoseconds
+        bool Midi;              // opened as a MIDI file (Sequencer), which decodes differently
         auto operator<=>(const FileKey&) const = default;
     };
     struct DecodeJob;
@@ -59,7 +60,7 @@ class MultimediaLayer {
 
     CommandError Execute(const Command& command, std::string& answer);
     CommandError Open(const Command& command);
-    CommandError LoadClip(const std::string& path, const FileKey& key, Clip*& clip);
+    CommandError LoadClip(const std::string& path, const FileKey& key, bool midi, Clip*& clip);
     void DecodeInBackground(Clip& clip, std::unique_ptr<SoundFile> file);
     void FinishDecode(const std::shared_ptr<DecodeJob>& job);
     CommandError Play(Alias& alias, std::int32_t from);

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <climits>
 
+#include "zuplay/downmix.h"
+#include "zuplay/midi_file.h"
+
 namespace zuplay {
 
 namespace {
@@ -14,6 +17,14 @@ constexpr sf_count_t kChunkFrames = 16384;
 constexpr int kMaxRate = 768000;  // frames per second; anything above is a damaged header
 // The device takes a buffer's size as a signed 32-bit byte count.
 constexpr std::int64_t kMaxSamples = INT_MAX / sizeof(std::int16_t);
+
+// The speakers the file names for its channels; empty when it names none.
+std::vector<int> ChannelMap(SNDFILE* handle, int channels) {
+    std::vector<int> speakers(static_cast<std::size_t>(channels));
+    int bytes = static_cast<int>(speakers.size() * sizeof(int));
+    if (sf_command(handle, SFC_GET_CHANNEL_MAP_INFO, speakers.data(), bytes) != SF_TRUE) return {};
+    return speakers;
+}
 
 }  // namespace
 
@@ -27,10 +38,23 @@ std::unique_ptr<SoundFile> SoundFile::Open(const std::string& path) {
     file->FileChannels = info.channels;
     file->OutChannels = std::min(info.channels, 2);
     file->Rate = info.samplerate;
+    if (info.channels > 2)
+        file->Downmix = DownmixWeights(ChannelMap(handle, info.channels), info.channels);
     if (info.frames >= 0 && info.frames < SF_COUNT_MAX) file->Estimate = info.frames;
     // No SFC_SET_SCALE_FLOAT_INT_READ: it makes libsndfile decode the whole file on open to find
     // its peak, which would hold up opening the music. Full-scale floats map to full-scale 16-bit.
     return file;
+}
+
+std::unique_ptr<SoundFile> SoundFile::OpenMidi(const std::string& path) {
+    std::unique_ptr<MidiFile> midi = MidiFile::Open(path);
+    if (!midi) return nullptr;
+    std::unique_ptr<SoundFile> file(new SoundFile());
+    file->Midi = std::move(midi);
+    file->FileChannels = 2;
+    file->OutChannels = 2;
+    file->Rate = kMidiRate;
+    return file;  // the length is known once rendered
 }
 
 SoundFile::~SoundFile() {
@@ -38,6 +62,7 @@ SoundFile::~SoundFile() {
 }
 
 DecodedSound SoundFile::Decode(const std::atomic<bool>* cancel) {
+    if (Midi) return Midi->Render(cancel);
     DecodedSound sound;
     if (Estimate > 0) {
         sound.Samples.reserve(
@@ -54,10 +79,7 @@ DecodedSound SoundFile::Decode(const std::atomic<bool>* cancel) {
             sound.Samples.insert(sound.Samples.end(), chunk.data(),
                                  chunk.data() + got * OutChannels);
         } else {
-            for (sf_count_t frame = 0; frame < got; ++frame) {
-                const std::int16_t* in = chunk.data() + frame * FileChannels;
-                sound.Samples.insert(sound.Samples.end(), in, in + OutChannels);
-            }
+            MixToStereo(chunk.data(), got, Downmix, sound.Samples);
         }
         sound.Frames += got;
     }

@@ -32,9 +32,13 @@ wait_for() {
 }
 
 # start_x: a private X server on a display number the server picks itself (so parallel tests and
-# other servers never collide); keys held with xdotool keydown do not auto-repeat.
+# other servers never collide); keys held with xdotool keydown do not auto-repeat. -noreset: by
+# default the server resets whenever its last client leaves, and a client connecting during that
+# reset (each xdotool call is a client of its own, and the game may just have ended) is refused
+# with "Can't open display".
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ardelay 600000 -arinterval 600000 \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        -ardelay 600000 -arinterval 600000 \
         3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
     wait_for 30 test -s "$E2E_TMP/display" || fail "no X server started: $(cat "$E2E_TMP/xvfb.log")"

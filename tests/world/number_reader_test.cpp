@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace world {
@@ -100,6 +101,67 @@ TEST(NumberReader, KeepsTheLowEightBitsOfAnyRoundedValue) {
     EXPECT_EQ(RoundToLow8Bits(std::nan("")), 0);
     EXPECT_EQ(static_cast<std::int8_t>(RoundToLow8Bits(ReadNumber("51"))), 51);
     EXPECT_EQ(static_cast<std::int8_t>(RoundToLow8Bits(ReadNumber("-1"))), -1);
+}
+
+double ReadByCharacter(std::string_view text) {
+    NumberText number;
+    for (const char c : text) number.Add(c);
+    return number.Value();
+}
+
+// Both give the same double, or both the same infinity.
+void ExpectSameValue(std::string_view text) {
+    const double expected = ReadNumber(text);
+    const double got = ReadByCharacter(text);
+    EXPECT_TRUE(got == expected && std::signbit(got) == std::signbit(expected))
+        << '"' << text.substr(0, 80) << "\" (" << text.size() << " chars): " << got << " vs "
+        << expected;
+}
+
+// Texts short enough for ReadNumber to take whole are the reference: random mixes of every
+// character that means something, and long digit runs that pass the kept digits.
+TEST(NumberText, ReadsEveryTextAsReadNumberDoes) {
+    std::mt19937 random(14);
+    const std::string alphabet = "0123456789000.+-eEdD&HhOoBbFx \t";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(random() % 24, ' ');
+        for (char& c : text) c = alphabet[random() % alphabet.size()];
+        ExpectSameValue(text);
+    }
+    const auto digits = [&](std::size_t count, bool zeros) {
+        std::string run(count, '0');
+        if (!zeros) {
+            for (char& c : run) c = static_cast<char>('0' + random() % 10);
+        }
+        return run;
+    };
+    for (int i = 0; i < 300; ++i) {
+        const std::size_t whole = random() % 1800, fraction = random() % 1800;
+        std::string text = i % 2 ? "-" : "";
+        text.append(digits(random() % 30, true)).append(digits(whole, false)).append(".");
+        text.append(digits(fraction, i % 3 == 0)).append(i % 5 ? "1" : "").append("e");
+        text.append(std::to_string(static_cast<int>(random() % 8000) - 4000));
+        ExpectSameValue(text);
+    }
+}
+
+// A field far longer than any cap keeps its value: leading zeros, zeros counted into the
+// exponent, and a far-off digit that decides a rounding.
+TEST(NumberText, LongTextsKeepTheirValue) {
+    const std::string zeros(5000, '0');
+    EXPECT_EQ(ReadByCharacter("4" + zeros + "e-5000"), 4);
+    EXPECT_EQ(RoundToLow8Bits(ReadByCharacter("4" + zeros + "e-5000")), 4);
+    EXPECT_EQ(ReadByCharacter("0." + zeros + "4e5001"), 4);
+    EXPECT_EQ(ReadByCharacter(zeros + "13"), 13);
+    EXPECT_EQ(ReadByCharacter("&H" + zeros + "1F"), 31);
+    EXPECT_EQ(ReadByCharacter("7e-" + zeros + "1"), 0.7);
+    EXPECT_TRUE(std::isinf(ReadByCharacter("1" + zeros)));
+    EXPECT_TRUE(std::isinf(ReadByCharacter("&B1" + zeros)));
+    // 2^53 + 1 lies exactly halfway between two doubles: a 1 five thousand digits later tips it
+    // up to 2^53 + 2; without that digit it goes to the even 2^53.
+    EXPECT_EQ(ReadByCharacter("9007199254740993." + zeros + "1"), 9007199254740994.0);
+    EXPECT_EQ(ReadByCharacter("9007199254740993." + zeros), 9007199254740992.0);
+    EXPECT_EQ(RoundToLow8Bits(ReadByCharacter("9007199254740993" + zeros + "1e-5001")), 2);
 }
 
 }  // namespace

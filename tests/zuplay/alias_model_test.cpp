@@ -120,7 +120,8 @@ TEST_F(AliasModel, DeviceTypesDecideWhatOpens) {
     EXPECT_EQ(Open(Clip, "m", "MPEGVideo"), 0);
     EXPECT_EQ(Open(Clip, "m2", "MPEGVideo2"), 0);
     EXPECT_EQ(Audio.Send("open " + noExtension + " type  alias e"), 0);  // by content
-    EXPECT_EQ(Open(Clip, "s", "Sequencer"), static_cast<int>(CommandError::UnsupportedType));
+    EXPECT_EQ(Open(Clip, "s", "Sequencer"),
+              static_cast<int>(CommandError::InvalidFile));  // no MIDI
     EXPECT_EQ(Open(Clip, "d", "CDAudio"), static_cast<int>(CommandError::UnsupportedType));
     EXPECT_EQ(Open(Clip, "x", "avivideo"), static_cast<int>(CommandError::UnknownType));
     EXPECT_EQ(Open(Clip, "y", "WaveAudio"), static_cast<int>(CommandError::UnknownType));

@@ -31,9 +31,7 @@ TEST(BadInput, NamesTheCommandsCannotCarryFail) {
         "bop.wav");
     WriteWav(accented, Pattern(4410, 1, 1000), 1, 44100);
 
-    EXPECT_EQ(Open(spaced, "a"), 0);
     EXPECT_EQ(Open(quoted, "a"), 0);
-    EXPECT_EQ(Open(accented, "a"), 0);
     EXPECT_EQ(Open(good, "two words"), 0);
     EXPECT_EQ(Open(good, "\"quoted\""), 0);
     EXPECT_EQ(Open(good, "caf\xC3\xA9"), 0);
@@ -45,11 +43,15 @@ TEST(BadInput, NamesTheCommandsCannotCarryFail) {
     EXPECT_EQ(Play(""), 0);
     EXPECT_EQ(Play("two words"), 0);  // "play two words from 0": one word too many
 
-    EXPECT_EQ(Open(good, "good"), -1);  // and the layer still works after all that
-    EXPECT_EQ(Play("good"), -1);
-    ZuText alias = Text("good");
-    EXPECT_EQ(ZuSampleLength(&alias), 100);
-    EXPECT_EQ(ZuCloseSample(&alias), -1);
+    // The layer still works after all that, and file names with spaces or UTF-8 bytes open (they
+    // are carried between quotes).
+    for (const std::string& file : {good, spaced, accented}) {
+        EXPECT_EQ(Open(file, "good"), -1) << file;
+        EXPECT_EQ(Play("good"), -1);
+        ZuText alias = Text("good");
+        EXPECT_EQ(ZuSampleLength(&alias), 100);
+        EXPECT_EQ(ZuCloseSample(&alias), -1);
+    }
 }
 
 TEST(BadInput, FilesThatAreNoSoundFail) {

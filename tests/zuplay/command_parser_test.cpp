@@ -72,11 +72,43 @@ TEST(CommandParser, RefusesMalformedCommands) {
         {"open  type  alias a", CommandError::BadName},
         {"open x.wav type wave\x01 alias a", CommandError::BadName},
         {"open x.wav type waveaudio alias ", CommandError::BadName},
+        {"open \"x.wav type waveaudio alias a", CommandError::BadName},
+        {"open \"x\".wav type waveaudio alias a", CommandError::BadName},
+        {"open \"\" type waveaudio alias a", CommandError::BadName},
+        {"open \"a\tb.wav\" type waveaudio alias a", CommandError::BadName},
+        {"open \"a\x7F.wav\" type waveaudio alias a", CommandError::BadName},
+        {"open x.wav type \"waveaudio\" alias a", CommandError::BadName},
+        {"open x.wav type waveaudio alias \"a\"", CommandError::BadName},
+        {"open \xC3\xA9t\xC3\xA9.wav type waveaudio alias a", CommandError::BadName},
+        {"open \"a b\" c type waveaudio alias a", CommandError::ExtraWords},
+        {"open \"a b\" kind waveaudio alias a", CommandError::UnknownKeyword},
+        {"open \"" + std::string(4097, 'f') + "\" type waveaudio alias a", CommandError::BadName},
     };
     for (const auto& [text, error] : cases) {
         EXPECT_EQ(ParseCommand(text).Error, error) << '"' << text << '"';
     }
     EXPECT_EQ(ParseCommand("stop " + std::string(128, 'a')).Error, CommandError::None);
+}
+
+// A quoted file name keeps its spaces and UTF-8 bytes, and an empty type still parses after it.
+TEST(CommandParser, ReadsQuotedFileNames) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"open \"dir with space/a.wav\" type waveaudio alias a", "dir with space/a.wav"},
+        {"open \"\xC3\xA9t\xC3\xA9.wav\" type waveaudio alias a", "\xC3\xA9t\xC3\xA9.wav"},
+        {"open \"  \" type waveaudio alias a", "  "},
+        {"open \"" + std::string(4096, 'f') + "\" type waveaudio alias a", std::string(4096, 'f')},
+    };
+    for (const auto& [text, file] : cases) {
+        ParsedCommand parsed = ParseCommand(text);
+        ASSERT_EQ(parsed.Error, CommandError::None) << text.substr(0, 60);
+        EXPECT_EQ(parsed.Parsed.File, file);
+        EXPECT_EQ(parsed.Parsed.Type, "waveaudio");
+        EXPECT_EQ(parsed.Parsed.Alias, "a");
+    }
+    ParsedCommand untyped = ParseCommand("open \"a b\" type  alias s");
+    ASSERT_EQ(untyped.Error, CommandError::None);
+    EXPECT_EQ(untyped.Parsed.File, "a b");
+    EXPECT_EQ(untyped.Parsed.Type, "");
 }
 
 }  // namespace

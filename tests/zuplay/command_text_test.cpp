@@ -139,7 +139,7 @@ TEST(CommandText, OpenChoosesTheDeviceTypeByExtension) {
             EXPECT_TRUE(recorder.Sent.empty()) << row.Name;
         } else {
             EXPECT_EQ(result, -1) << row.Name;
-            EXPECT_EQ(recorder.Sent, Texts{"open " + path + " type " + row.Type + " alias s"})
+            EXPECT_EQ(recorder.Sent, Texts{"open \"" + path + "\" type " + row.Type + " alias s"})
                 << row.Name;
         }
     }
@@ -161,7 +161,7 @@ TEST(CommandText, OpenKeepsBackslashesButChecksTheMappedPath) {
     ZuText file = Text(path);
     ZuText alias = Text("dig0");
     EXPECT_EQ(ZuOpenSample(&file, &alias), -1);
-    EXPECT_EQ(recorder.Sent, Texts{"open " + path + " type waveaudio alias dig0"});
+    EXPECT_EQ(recorder.Sent, Texts{"open \"" + path + "\" type waveaudio alias dig0"});
 
     std::string missing = folder.Path.string() + "\\res\\sound\\gone.wav";
     ZuText missingFile = Text(missing);
@@ -185,26 +185,47 @@ TEST(CommandText, ShortPathStandInReportsTheNeededSize) {
     EXPECT_EQ(GetShortPath("", fits.data(), 100), 0u);
 }
 
-// The short path goes through a buffer of 100 bytes: a path of 99 characters fits, a longer one
-// leaves the buffer blank and the open command goes out with an empty path, which fails.
-TEST(CommandText, OpenPathsBeyondTheBufferGoOutEmpty) {
+// Names are sent between quotes, so whatever the file system accepts opens: spaces, UTF-8, and
+// paths far beyond the platform's old 100-byte short-path buffer, up to PATH_MAX.
+TEST(CommandText, OpenQuotesAnyNameTheFileSystemAccepts) {
     TempFolder folder;
-    std::string base = folder.Path.string() + "/";
-    std::string fits = base + std::string(99 - base.size() - 4, 'f') + ".wav";
-    std::string tooLong = base + std::string(100 - base.size() - 4, 'g') + ".wav";
-    ASSERT_EQ(fits.size(), 99u);
-    ASSERT_EQ(tooLong.size(), 100u);
-    WriteBytes(fits, "x");
-    WriteBytes(tooLong, "x");
+    std::filesystem::create_directories(folder.Path / "dir with space" / "\xC3\xA9t\xC3\xA9");
+    std::string deep = folder.Path.string();
+    while (deep.size() < 3900) {
+        deep += "/" + std::string(100, 'd');
+        std::filesystem::create_directory(deep);
+    }
+    const std::string names[] = {
+        folder.File("dir with space/a.wav"),
+        folder.File("dir with space/\xC3\xA9t\xC3\xA9/\xC3\xA9t\xC3\xA9.wav"),
+        folder.Path.string() + "\\dir with space\\b c.wav",
+        deep + "/" + std::string(4095 - deep.size() - 5, 'f') + ".wav",
+    };
+    ASSERT_EQ(names[3].size(), 4095u);
+    WriteBytes(folder.File("dir with space/b c.wav"), "x");
+    for (const std::string& name : names) {
+        if (name.find('\\') == std::string::npos) WriteBytes(name, "x");
+        CommandRecorder recorder;
+        ZuText file = Text(name);
+        ZuText alias = Text("a");
+        EXPECT_EQ(ZuOpenSample(&file, &alias), -1) << name.size();
+        EXPECT_EQ(recorder.Sent, Texts{"open \"" + name + "\" type waveaudio alias a"});
+    }
+}
+
+// A quote or a control byte would end or break the quoted name: refused before anything is sent,
+// even when such a file exists.
+TEST(CommandText, OpenRefusesNamesThatCannotBeQuoted) {
+    TempFolder folder;
     CommandRecorder recorder;
     ZuText alias = Text("a");
-    ZuText fitsText = Text(fits);
-    ZuText tooLongText = Text(tooLong);
-    ZuOpenSample(&fitsText, &alias);
-    recorder.FailWhen = "open  ";
-    EXPECT_EQ(ZuOpenSample(&tooLongText, &alias), 0);
-    EXPECT_EQ(recorder.Sent,
-              (Texts{"open " + fits + " type waveaudio alias a", "open  type  alias a"}));
+    for (const char* name : {"say \"hi\".wav", "tab\there.wav", "line\nbreak.wav", "del\x7F.wav"}) {
+        std::string path = folder.File(name);
+        WriteBytes(path, "x");
+        ZuText file = Text(path);
+        EXPECT_EQ(ZuOpenSample(&file, &alias), 0) << name;
+    }
+    EXPECT_TRUE(recorder.Sent.empty());
 }
 
 }  // namespace

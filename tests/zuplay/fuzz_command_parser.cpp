@@ -56,7 +56,7 @@ void RunScript(Fixture& fixture, std::string_view script) {
         std::string command(line);
         if (parsed.Error == zuplay::CommandError::None &&
             parsed.Parsed.Action == zuplay::Verb::Open) {
-            command = "open " + fixture.File + " type " + std::string(parsed.Parsed.Type) +
+            command = "open \"" + fixture.File + "\" type " + std::string(parsed.Parsed.Type) +
                       " alias " + std::string(parsed.Parsed.Alias);
         }
         fixture.Layer.Send(command, reply, 255);

@@ -5,7 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <sndfile.h>
+
 #include "tests/zuplay/fixtures.h"
+#include "zuplay/downmix.h"
+#include "zuplay/midi_file.h"
 
 namespace zuplay::testing {
 namespace {
@@ -145,6 +149,81 @@ TEST_F(Rendering, MonoFilesAreHeardOnBothSides) {
     double rmsLeft = std::sqrt(left / 7168), rmsRight = std::sqrt(right / 7168);
     EXPECT_GT(rmsLeft, 2000);  // the sine's own RMS is about 5650
     EXPECT_NEAR(rmsLeft, rmsRight, rmsLeft * 0.05);
+}
+
+// 5.1 in the WAVE order (front left, front right, centre, LFE, rear left, rear right): the centre
+// and the rear channels reach their sides at -3 dB, the LFE is left out, nothing is cut.
+TEST_F(Rendering, SurroundFilesAreMixedDownToStereo) {
+    constexpr double kSide = 0.70710678;
+    const int frames = kRate / 2;
+    Samples six = Pattern(frames, 6, 1500);
+    WriteWav(Folder.File("five-one.wav"), six, 6, kRate);
+    Samples expected(frames * 2);
+    for (int i = 0; i < frames; ++i) {
+        const std::int16_t* in = &six[i * 6];
+        expected[i * 2] = static_cast<std::int16_t>(std::lround(in[0] + kSide * (in[2] + in[4])));
+        expected[i * 2 + 1] =
+            static_cast<std::int16_t>(std::lround(in[1] + kSide * (in[2] + in[5])));
+    }
+    ASSERT_EQ(Audio.Send("open " + Folder.File("five-one.wav") + " type waveaudio alias s"), 0);
+    ASSERT_EQ(Audio.Send("play s from 0"), 0);
+    Samples heard = Audio.Layer.Render(8192);
+    int lag = FindLag(heard, expected, 4096);
+    ASSERT_GE(lag, 0) << "the mix never lines up with the folded file";
+    EXPECT_LE(Difference(heard, expected, lag, 0, 8192 - kMaxLag), kSilence + 1);
+    EXPECT_EQ(Audio.Status("s", "length"), 500);
+}
+
+// A file louder than 16 bits once folded is held at full scale, not wrapped round.
+TEST(Downmix, HoldsSumsAtFullScale) {
+    const std::vector<StereoWeights> weights = DownmixWeights({}, 6);
+    const std::int16_t loud[6] = {32767, -32768, 32767, 32767, 32767, -32768};
+    Samples out;
+    MixToStereo(loud, 1, weights, out);
+    EXPECT_EQ(out, (Samples{32767, -32768}));
+    // A channel map from the file wins over the default order: here the LFE comes last.
+    const std::vector<StereoWeights> mapped =
+        DownmixWeights({SF_CHANNEL_MAP_FRONT_LEFT, SF_CHANNEL_MAP_FRONT_RIGHT,
+                        SF_CHANNEL_MAP_FRONT_CENTER, SF_CHANNEL_MAP_LFE},
+                       4);
+    const std::int16_t quad[4] = {0, 0, 0, 1000};
+    out.clear();
+    MixToStereo(quad, 1, mapped, out);
+    EXPECT_EQ(out, (Samples{0, 0}));
+}
+
+// The test tune (four quarter-second notes, made by tools/resgen) renders through the sound font
+// in the background: about a second plus the last note's ring-out, heard on both sides, with its
+// position moving as the mix does.
+TEST_F(Rendering, MidiFilesPlayThroughTheSoundFont) {
+    const std::string tune = std::string(ZUPLAY_TEST_RES) + "/tune.mid";
+    ASSERT_EQ(Audio.Send("open " + tune + " type Sequencer alias t"), 0);
+    Audio.Layer.WaitIdle();
+    const std::int64_t length = Audio.Status("t", "length");
+    EXPECT_GE(length, 1000);
+    EXPECT_LE(length, 3100);
+    ASSERT_EQ(Audio.Send("play t from 0"), 0);
+    Samples heard = Audio.RenderMs(500);
+    EXPECT_NEAR(Audio.Position("t"), 500, 15);
+    EXPECT_GT(Loudest(heard, kMaxLag, kRate / 2), 1000);
+    Audio.RenderMs(static_cast<int>(length));
+    EXPECT_EQ(Audio.Position("t"), length);  // played to its end
+}
+
+// Without a sound font a MIDI file does not open, and the reason is said once on stderr.
+TEST_F(Rendering, MidiWithoutASoundFontFailsWithOneLine) {
+    const std::vector<std::string> installed = SoundFontSearch();
+    SoundFontSearch() = {Folder.File("none.sf2")};
+    const std::string tune = std::string(ZUPLAY_TEST_RES) + "/tune.mid";
+    ::testing::internal::CaptureStderr();
+    const int first = Audio.Send("open " + tune + " type Sequencer alias t");
+    const int second = Audio.Send("open " + tune + " type Sequencer alias u");
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    SoundFontSearch() = installed;
+    EXPECT_EQ(first, static_cast<int>(CommandError::InvalidFile));
+    EXPECT_EQ(second, static_cast<int>(CommandError::InvalidFile));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("sound font"), std::string::npos) << said;
 }
 
 }  // namespace

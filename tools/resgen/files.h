@@ -18,6 +18,9 @@ std::vector<std::uint8_t> EncodeBitmap(const Canvas& canvas);
 std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples, int channels,
                                      int sampleRate);
 
+// The bytes of the sample player's test tune: a one-second Standard MIDI File of four notes.
+std::vector<std::uint8_t> EncodeTestTune();
+
 // Writes the bytes, creating the parent folders first.
 bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 

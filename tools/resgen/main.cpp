@@ -3,6 +3,7 @@
 //   resgen <root>            writes every picture and sound effect under <root>/res/
 //   resgen --music <file>    writes the ambience loop as a WAV file (tools/regen-resources.sh
 //                            encodes it to res/sound/ambience.mp3)
+//   resgen --tune <file>     writes the sample player's MIDI test tune (tests/zuplay/res/tune.mid)
 //
 // Runs on one thread; exits 0 when every file was written, 1 otherwise.
 #include <cstdio>
@@ -47,11 +48,20 @@ int WriteMusic(const std::filesystem::path& file) {
     return 0;
 }
 
+int WriteTune(const std::filesystem::path& file) {
+    if (!resgen::WriteFile(file, resgen::EncodeTestTune()))
+        return Fail("cannot write " + file.string());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string(argv[1]) != "--music") return WriteAll(argv[1]);
-    if (argc == 3 && std::string(argv[1]) == "--music") return WriteMusic(argv[2]);
-    std::fprintf(stderr, "usage: resgen <root> | resgen --music <file.wav>\n");
+    const std::string option = argc > 1 ? argv[1] : "";
+    if (argc == 2 && option != "--music" && option != "--tune") return WriteAll(argv[1]);
+    if (argc == 3 && option == "--music") return WriteMusic(argv[2]);
+    if (argc == 3 && option == "--tune") return WriteTune(argv[2]);
+    std::fprintf(stderr,
+                 "usage: resgen <root> | resgen --music <file.wav> | resgen --tune <file.mid>\n");
     return 2;
 }
