@@ -11,9 +11,6 @@ namespace world {
 namespace {
 
 constexpr int CellCount = MapSize * MapSize;
-// A field longer than this keeps only its start: no sane number needs more, and a hostile file
-// of one endless field then costs neither memory nor time beyond a single pass.
-constexpr std::size_t MaxFieldLength = 4096;
 
 // Characters from a file or from memory, one at a time; -1 at the end.
 class CharSource {
@@ -49,31 +46,15 @@ bool EndsField(int c) {
     return c < 0 || c == ',' || IsBlank(c) || c == '\r' || c == '\n';
 }
 
-// Whether the field's last character is a zero in front of the digits of its whole part, of its
-// exponent or of an &H/&O/&B number. Such zeros change nothing, so a run of them is kept as one:
-// the cap on a field's length must never cut off the digits that count ("000...0003" is 3).
-bool EndsInLeadingZero(const std::string& field) {
-    if (field.empty() || field.back() != '0') return false;
-    const std::size_t zero = field.size() - 1;
-    if (field[0] == '&') return zero == 2;
-    if (zero == 0) return true;
-    const auto isExponent = [](char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; };
-    const char before = field[zero - 1];
-    if (before == '+' || before == '-') return zero == 1 || isExponent(field[zero - 2]);
-    return isExponent(before);
-}
-
 // One field: blanks before it skipped, the text up to its separator, then blanks and one comma
 // or line break (CR, LF or CR LF) consumed. An empty field reads as 0.
+// The number is taken a character at a time in bounded memory, so a field of any length keeps its
+// value and a hostile file of one endless field costs neither memory nor more than one pass.
 Cell ReadField(CharSource& in) {
     while (IsBlank(in.Peek())) in.Skip();
-    std::string field;
+    NumberText number;
     for (int c = in.Peek(); !EndsField(c); c = in.Peek()) {
-        if (c >= '0' && c <= '9' && EndsInLeadingZero(field)) {
-            field.back() = static_cast<char>(c);
-        } else if (field.size() < MaxFieldLength) {
-            field.push_back(static_cast<char>(c));
-        }
+        number.Add(static_cast<char>(c));
         in.Skip();
     }
     while (IsBlank(in.Peek())) in.Skip();
@@ -84,7 +65,7 @@ Cell ReadField(CharSource& in) {
         in.Skip();
         if (in.Peek() == '\n') in.Skip();
     }
-    return CellOfCode(RoundToLow8Bits(ReadNumber(field)));
+    return CellOfCode(RoundToLow8Bits(number.Value()));
 }
 
 LevelMap ReadCells(CharSource& in) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <random>
 #include <string>
 
@@ -48,6 +49,12 @@ std::int64_t PeakMemoryKb() {
         }
     }
     return -1;
+}
+
+std::string Joined(std::initializer_list<std::string> pieces) {
+    std::string text;
+    for (const std::string& piece : pieces) text.append(piece);
+    return text;
 }
 
 class HostileLevelFile : public ::testing::Test {
@@ -127,6 +134,10 @@ TEST_F(HostileLevelFile, ExtremeNumbersReadAsTheirLowEightBits) {
         {"3." + megabyteOfZeros + "9", CodeOf(Crystal)},
         {"4" + megabyteOfZeros, 0},  // 4 x 10^(2^20): a multiple of 256
         {"0." + megabyteOfZeros + "1", CodeOf(Earth)},
+        // Digits past any cap still count: 4 x 10^5000 x 10^-5000 is 4.
+        {Joined({"4", std::string(5000, '0'), "e-5000"}), CodeOf(StairUp)},
+        {Joined({"4", megabyteOfZeros, "e-1048576"}), CodeOf(StairUp)},
+        {Joined({"0.", megabyteOfZeros, "3e1048577"}), CodeOf(Crystal)},
     };
     std::string text;
     for (const auto& [number, cell] : cases) text += number + ",";
