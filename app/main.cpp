@@ -1,5 +1,8 @@
 #include "app/play_loop.h"
+#include "gui/program_end.h"
 
 int main(int argc, char** argv) {
+    // A dialog that only waits for its button ends on the close button as the menu does.
+    presentation::SetCloseHandler([] { gui::EndProgram(0); });
     return app::RunGame(argc, argv);
 }

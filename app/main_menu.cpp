@@ -55,7 +55,7 @@ void MainMenu::Frame() {
     presentation::DrawScene(*Backdrop);
     Gui.Draw();
     presentation::UnlockScreen(-1, -1);
-    if (presentation::IsKeyDown(presentation::scan::Escape) != 0) gui::EndProgram(0);
+    if (presentation::QuitRequested()) gui::EndProgram(0);  // Escape or the close button
     Pacer.Wait();
 }
 

@@ -72,7 +72,7 @@ void PlaySession::Frame() {
 }
 
 void PlaySession::Run() {
-    while (presentation::IsKeyDown(presentation::scan::Escape) == 0) Frame();
+    while (!presentation::QuitRequested()) Frame();  // Escape or the close button
 }
 
 int RunGame(int argc, char** argv) {

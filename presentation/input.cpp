@@ -137,12 +137,30 @@ void SleepInMode(std::int32_t milliseconds, int mode) {
     }
 }
 
+std::function<void()>& CloseHandler() {
+    static std::function<void()> handler;  // set once at start-up on the game thread
+    return handler;
+}
+
 }  // namespace
 
 void SleepMs(std::int32_t milliseconds, int mode) {
     SleepInMode(milliseconds, mode);
     auto* s = Current();
     if (s && s->Memory && s->SleepHook) s->SleepHook();
+    if (mode == 0 && milliseconds >= 0 && CloseHandler() && CloseRequested()) CloseHandler()();
+}
+
+bool CloseRequested() {
+    return WithInput([](detail::InputState& in) { return in.CloseRequested; });
+}
+
+bool QuitRequested() {
+    return IsKeyDown(scan::Escape) != 0 || CloseRequested();
+}
+
+void SetCloseHandler(std::function<void()> handler) {
+    CloseHandler() = std::move(handler);
 }
 
 // ---- The memory screen's controls --------------------------------------------------------------
@@ -217,6 +235,13 @@ void SetMouse(std::int32_t x, std::int32_t y, std::int32_t buttons, std::int32_t
 
 void SetPointerInside(bool inside) {
     Input([&](detail::InputState& in) { in.PointerInside = inside; });
+}
+
+void RequestClose() {
+    Input([](detail::InputState& in) {
+        in.PushKey(detail::ExtendedKey('k'));
+        in.CloseRequested = true;
+    });
 }
 
 void SetWindowActive(bool active) {

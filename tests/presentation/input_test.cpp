@@ -143,6 +143,41 @@ TEST(RandomSequence, SameSeedRepeatsAndValuesStayInUnitRange) {
     EXPECT_NE(Random(), first[0]);
 }
 
+TEST_F(InputTest, TheCloseRequestTypesTheCloseKeyAndEndsWhatEscapeEnds) {
+    EXPECT_FALSE(QuitRequested());
+    testing::PressKey(scan::Escape);
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_FALSE(CloseRequested());
+    testing::ReleaseKey(scan::Escape);
+    testing::RequestClose();
+    EXPECT_EQ(ReadKey(), std::string("\xFF") + "k");
+    EXPECT_TRUE(CloseRequested());  // taking the key leaves the request
+    EXPECT_TRUE(QuitRequested());
+    OpenScreen(0, 0, 32);  // a failed open keeps the screen
+    EXPECT_TRUE(CloseRequested());
+    testing::OpenMemoryScreen(64, 48);
+    EXPECT_FALSE(CloseRequested());  // a new screen starts without one
+}
+
+TEST_F(InputTest, OnlyADialogsSleepCallsTheCloseHandler) {
+    int calls = 0;
+    SetCloseHandler([&] { ++calls; });
+    SleepMs(10, 0);
+    EXPECT_EQ(calls, 0);  // no request yet
+    testing::RequestClose();
+    SleepMs(16, 1);  // the frame pacer's sleep: the loops test the request themselves
+    EXPECT_EQ(calls, 0);
+    SleepMs(-1, 0);  // a wait for a key ends on the close key, as it always did
+    EXPECT_EQ(calls, 0);
+    SleepMs(10, 0);
+    EXPECT_EQ(calls, 1);
+    SleepMs(200, 0);
+    EXPECT_EQ(calls, 2);
+    SetCloseHandler(nullptr);
+    SleepMs(10, 0);
+    EXPECT_EQ(calls, 2);
+}
+
 TEST(ClosedScreen, OperationsWithoutAScreenDoNothing) {
     CloseScreen();
     EXPECT_FALSE(IsScreenOpen());
