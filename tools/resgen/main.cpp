@@ -3,6 +3,8 @@
 //   resgen <root>            writes every picture and sound effect under <root>/res/
 //   resgen --music <file>    writes the ambience loop as a WAV file (tools/regen-resources.sh
 //                            encodes it to res/sound/ambience.mp3)
+//   resgen --icons <dir>     writes the desktop icon as <dir>/<N>x<N>/apps/game.png in the
+//                            hicolor theme's sizes (the build does this for installing)
 //
 // Runs on one thread; exits 0 when every file was written, 1 otherwise.
 #include <cstdio>
@@ -47,11 +49,23 @@ int WriteMusic(const std::filesystem::path& file) {
     return 0;
 }
 
+int WriteIcons(const std::filesystem::path& dir) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        if (!resgen::WriteFile(dir / name / "apps" / "game.png",
+                               resgen::EncodePng(resgen::PaintIcon(size))))
+            return Fail("cannot write the " + name + " icon under " + dir.string());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string(argv[1]) != "--music") return WriteAll(argv[1]);
+    if (argc == 2 && argv[1][0] != '-') return WriteAll(argv[1]);
     if (argc == 3 && std::string(argv[1]) == "--music") return WriteMusic(argv[2]);
-    std::fprintf(stderr, "usage: resgen <root> | resgen --music <file.wav>\n");
+    if (argc == 3 && std::string(argv[1]) == "--icons") return WriteIcons(argv[2]);
+    std::fprintf(stderr,
+                 "usage: resgen <root> | resgen --music <file.wav> | resgen --icons <dir>\n");
     return 2;
 }
