@@ -66,6 +66,27 @@ RowSpan WindowRows(const ViewRect& view, std::int32_t frameH, std::int32_t first
     return RowSpan{static_cast<std::int32_t>(view.Y + from), static_cast<std::int32_t>(to - from)};
 }
 
+bool ShownFrame::Same(const ImageBuffer& frame, std::int32_t row) const {
+    const std::size_t at = static_cast<std::size_t>(row) * frame.Width;
+    return std::memcmp(pixels_.data() + at, frame.Row(row), frame.Width * sizeof(Pixel)) == 0;
+}
+
+bool ShownFrame::TakeChanged(const ImageBuffer& frame, std::int32_t& first, std::int32_t& last) {
+    first = std::max(first, 0);
+    last = std::min(last, frame.Height - 1);
+    if (pixels_.size() != frame.Pixels.size()) pixels_.resize(frame.Pixels.size()), valid_ = false;
+    if (valid_) {
+        while (first <= last && Same(frame, first)) ++first;
+        while (last >= first && Same(frame, last)) --last;
+    }
+    if (first > last) return false;
+    const std::size_t at = static_cast<std::size_t>(first) * frame.Width;
+    std::memcpy(pixels_.data() + at, frame.Row(first),
+                static_cast<std::size_t>(last - first + 1) * frame.Width * sizeof(Pixel));
+    valid_ = valid_ || (first == 0 && last == frame.Height - 1);
+    return true;
+}
+
 void FrameScaler::Scale(const ImageBuffer& frame, const ViewRect& view, PixelTarget target,
                         std::int32_t first, std::int32_t last) {
     // A view that reaches past the target (a surface renewed smaller under us) is not drawn.

@@ -40,6 +40,24 @@ struct RowSpan {
 RowSpan WindowRows(const ViewRect& view, std::int32_t frameH, std::int32_t first,
                    std::int32_t last);
 
+// The frame as the window last showed it. The game redraws the whole frame every frame, mostly
+// with what was there already; rows that came out the same need not be scaled, copied to the
+// window or sent to the display again.
+class ShownFrame {
+  public:
+    // Narrows rows first..last to the span from the first to the last row that differs from the
+    // copy, and takes that span into the copy. False when no row differs. After Forget (and at
+    // first) every row differs.
+    bool TakeChanged(const ImageBuffer& frame, std::int32_t& first, std::int32_t& last);
+    void Forget() { valid_ = false; }
+
+  private:
+    bool Same(const ImageBuffer& frame, std::int32_t row) const;
+
+    std::vector<Pixel> pixels_;  // frame-sized, row-major
+    bool valid_ = false;         // pixels_ holds what the window shows
+};
+
 // A 32-bit target in memory: Width x Height pixels, rows Pitch pixels apart.
 struct PixelTarget {
     Pixel* Pixels;

@@ -39,6 +39,7 @@ struct Window::Impl {
     ViewRect View;               // the frame's place in the window
     FrameScaler Scaler;          // keeps its column map between frames
     std::vector<Pixel> Scratch;  // the scaled frame, when the surface's pixels differ from ours
+    ShownFrame Shown;            // what the window shows, to skip rows redrawn unchanged
     bool Covering = false;       // full screen done here: a borderless window over the display
     SDL_Rect Windowed{};         // the window's place before Covering
 
@@ -436,6 +437,11 @@ void Window::Impl::Present() {
 // on a repaint) and sets the window rectangle that changed. The caller holds the draw lock.
 bool Window::Impl::Draw(SDL_Surface* target, int first, int last, SDL_Rect& shown) {
     View = FitFrame(Screen.Frame.Width, Screen.Frame.Height, target->w, target->h);
+    if (Repaint) Shown.Forget();
+    if (!Shown.TakeChanged(Screen.Frame, first, last)) {
+        shown = SDL_Rect{};  // the same picture again: nothing to send
+        return true;
+    }
     // The X server's usual 32-bit layout is ours; any other is converted after scaling.
     const Uint32 format = target->format->format;
     const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;

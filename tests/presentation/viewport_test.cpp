@@ -117,5 +117,31 @@ TEST(FrameScalerTest, ChangedRowsTouchOnlyTheWindowRowsThatShowThem) {
     }
 }
 
+TEST(ShownFrameTest, OnlyTheSpanOfRowsThatDifferFromWhatWasShownIsSentAgain) {
+    ImageBuffer frame = NamedFrame(16, 12);
+    ShownFrame shown;
+    std::int32_t first = 3, last = 5;
+    EXPECT_TRUE(shown.TakeChanged(frame, first, last));  // nothing shown yet: taken as asked
+    EXPECT_EQ(first, 3);
+    EXPECT_EQ(last, 5);
+    first = 0, last = 11;
+    EXPECT_TRUE(shown.TakeChanged(frame, first, last));  // still unknown outside 3..5
+    first = -4, last = 40;
+    EXPECT_FALSE(shown.TakeChanged(frame, first, last));  // the same frame again
+    frame.Row(4)[7] ^= 1;
+    frame.Row(9)[0] ^= 1;
+    first = 0, last = 11;
+    EXPECT_TRUE(shown.TakeChanged(frame, first, last));
+    EXPECT_EQ(first, 4);
+    EXPECT_EQ(last, 9);
+    first = 0, last = 11;
+    EXPECT_FALSE(shown.TakeChanged(frame, first, last));  // the change was taken in
+    shown.Forget();                                       // a repaint: everything goes again
+    first = 0, last = 11;
+    EXPECT_TRUE(shown.TakeChanged(frame, first, last));
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last, 11);
+}
+
 }  // namespace
 }  // namespace presentation::detail
