@@ -92,7 +92,8 @@ std::string UsageText(std::string_view program) {
 }
 
 int ApplyCommandLine(int argc, const char* const* argv) {
-    const std::string_view program = argc > 0 ? argv[0] : "game";
+    std::string_view program = argc > 0 && argv[0][0] != '\0' ? argv[0] : "game";
+    program.remove_prefix(program.rfind('/') + 1);  // npos + 1 is 0: no folder to drop
     const CommandLine line = ParseCommandLine(argc, argv);
     switch (line.What) {
         case CommandLine::Action::Help:
