@@ -38,7 +38,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/dist/${game_app_id}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/dist/game.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 # The icons are drawn by the resource generator at build time, in every hicolor size.
-if(TARGET resgen)
+if(TARGET resgen AND NOT GAME_FUZZ)
     set(game_icons ${CMAKE_BINARY_DIR}/icons/hicolor)
     add_custom_command(OUTPUT ${game_icons}/256x256/apps/game.png
         COMMAND resgen --icons ${game_icons}
