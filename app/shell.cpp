@@ -23,8 +23,9 @@ constexpr int ScreenHeight = 768;
 constexpr int FramesPerSecond = 60;
 constexpr int MusicRestartSeconds = 80;
 
-bool EscapeHeld() {
-    return presentation::IsKeyDown(presentation::scan::Escape) != 0;
+// Escape held or the window's close button: what ends the menu and play.
+bool QuitAsked() {
+    return presentation::QuitRequested();
 }
 
 }  // namespace
@@ -49,12 +50,18 @@ Shell::~Shell() {
 }
 
 void Shell::Frame() {
+    // The close button ends the game from every screen, the dialogs included; the error screen
+    // waits for the error window, whose own close button ends it.
+    if (presentation::CloseRequested() && screen_ != app::Screen::Error) {
+        screen_ = app::Screen::Ended;
+        return;
+    }
     switch (screen_) {
         case app::Screen::Menu:
             return MenuFrame();
         case app::Screen::Playing:
         case app::Screen::Dead:
-            if (EscapeHeld()) {
+            if (QuitAsked()) {
                 screen_ = app::Screen::Ended;
                 return;
             }
@@ -73,7 +80,7 @@ void Shell::Frame() {
 void Shell::MenuFrame() {
     menu_->Frame();
     ProgramFlags& flags = Flags();
-    if (flags.QuitRequested || EscapeHeld()) {
+    if (flags.QuitRequested || QuitAsked()) {
         screen_ = app::Screen::Ended;
     } else if (flags.PlayRequested) {
         StartPlay(menu_->ChosenLevel());

@@ -25,7 +25,8 @@ class Shell {
     Shell& operator=(const Shell&) = delete;
 
     // One frame of the current screen. Escape held before a frame of play ends the game, and so
-    // does Escape held after a frame of the menu; the dialogs do not look at it.
+    // does Escape held after a frame of the menu; the dialogs do not look at it. The window's
+    // close button ends the game from every screen.
     void Frame();
     app::Screen Screen() const { return screen_; }
 

@@ -46,7 +46,7 @@ void RunErrorWindow(std::string_view title, std::string_view message) {
     presentation::ClearScreen();
     GUI gui;
     BuildErrorWindow(gui, title, message);
-    while (presentation::IsKeyDown(presentation::scan::Escape) != -1) {
+    while (!presentation::QuitRequested()) {  // Escape or the close button
         ErrorWindowFrame(gui);
         presentation::SleepMs(10, 0);
     }

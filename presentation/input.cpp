@@ -145,6 +145,14 @@ void SleepMs(std::int32_t milliseconds, int mode) {
     if (s && s->Memory && s->SleepHook) s->SleepHook();
 }
 
+bool CloseRequested() {
+    return WithInput([](detail::InputState& in) { return in.CloseRequested; });
+}
+
+bool QuitRequested() {
+    return IsKeyDown(scan::Escape) != 0 || CloseRequested();
+}
+
 // ---- The memory screen's controls --------------------------------------------------------------
 
 namespace testing {
@@ -217,6 +225,13 @@ void SetMouse(std::int32_t x, std::int32_t y, std::int32_t buttons, std::int32_t
 
 void SetPointerInside(bool inside) {
     Input([&](detail::InputState& in) { in.PointerInside = inside; });
+}
+
+void RequestClose() {
+    Input([](detail::InputState& in) {
+        in.PushKey(detail::ExtendedKey('k'));
+        in.CloseRequested = true;
+    });
 }
 
 void SetWindowActive(bool active) {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -79,6 +80,16 @@ bool OpenScreen(std::int32_t width, std::int32_t height, std::int32_t depth);
 // Stops the event thread and closes the window (or the memory screen). Safe to call twice; also
 // run automatically at process exit.
 void CloseScreen();
+
+// How the next OpenScreen shows its window. Whatever the window's size, the drawing area stays
+// width x height: it is shown scaled to the window with its aspect kept and black bars around
+// it, and the mouse is reported in drawing-area pixels. F11 and Alt+Enter toggle full screen.
+struct WindowOptions {
+    std::int32_t Scale = 1;   // the window opens at this many times the drawing area (1 to 8)
+    bool Fullscreen = false;  // opens full screen at the desktop's resolution
+};
+// Called on the game thread before OpenScreen.
+void SetWindowOptions(const WindowOptions& options);
 
 bool IsScreenOpen();
 std::int32_t ScreenWidth();
@@ -165,6 +176,12 @@ struct MouseState {
 };
 // All five values are -1 while the window is inactive or the pointer is outside it.
 MouseState GetMouse();
+
+// True once the window manager has asked the window to close (its close button). The request
+// stays until the screen closes; the close key (255, 'k') is typed as well.
+bool CloseRequested();
+// Escape held, or the close request: what the game's loops test to end as Escape ends them.
+bool QuitRequested();
 void SetMouseVisible(int visible);
 
 // Mode 1 sleeps the time. Mode 0 sleeps below 100 ms whole, and longer times in 50 ms steps that

@@ -36,6 +36,7 @@ struct InputState {
     bool PointerInside = false;       // pointer over the drawing area
     bool Active = true;               // the window has (or may have) the input focus
     bool MouseVisible = true;         // system pointer shown over the window
+    bool CloseRequested = false;      // the window manager asked to close; stays set
 
     void PushKey(TypedKey key);  // drops the oldest unread key when full
     bool PopKey(TypedKey& key);

@@ -32,6 +32,8 @@ void SetMouse(std::int32_t x, std::int32_t y, std::int32_t buttons, std::int32_t
 void SetPointerInside(bool inside);
 // Window activation: a change releases every key and the mouse buttons.
 void SetWindowActive(bool active);
+// The window manager's close request, as the close button makes it.
+void RequestClose();
 bool MouseVisible();
 
 void AdvanceClock(double seconds);

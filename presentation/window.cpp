@@ -1,7 +1,7 @@
 // The real window: every SDL call of the game happens on this file's event thread. It turns
 // window events into the screen's input state (under InputMutex) and copies changed framebuffer
-// rows into the window's own surface (under DrawMutex) when no frame lock is held, then shows
-// just those rows.
+// rows, scaled to the window's size, into the window's surface (under DrawMutex) when no frame
+// lock is held.
 #include "presentation/window.h"
 
 #include <SDL.h>
@@ -15,6 +15,8 @@
 #include <thread>
 
 #include "presentation/screen_state.h"
+#include "presentation/viewport.h"
+#include "presentation/x11.h"
 
 namespace presentation::detail {
 
@@ -33,7 +35,13 @@ struct Window::Impl {
     int StartResult = 0;  // 0 waiting, 1 open, -1 failed
 
     SDL_Window* Win = nullptr;
-    bool Repaint = false;  // the window needs the whole frame shown again
+    bool Repaint = false;        // the window needs the whole frame shown again
+    ViewRect View;               // the frame's place in the window
+    FrameScaler Scaler;          // keeps its column map between frames
+    std::vector<Pixel> Scratch;  // the scaled frame, when the surface's pixels differ from ours
+    ShownFrame Shown;            // what the window shows, to skip rows redrawn unchanged
+    bool Covering = false;       // full screen done here: a borderless window over the display
+    SDL_Rect Windowed{};         // the window's place before Covering
 
     bool Open();
     void Close();
@@ -43,7 +51,12 @@ struct Window::Impl {
     void HandleText(const char* utf8);
     void HandleWindowEvent(const SDL_WindowEvent& w);
     void Present();
-    bool CopyRows(int first, int last);
+    bool Draw(SDL_Surface* target, int first, int last, SDL_Rect& shown);
+    void ConvertInto(SDL_Surface* target, const SDL_Rect& rows);
+    void MapPointer(InputState& in, int x, int y);
+    bool HandleWindowKey(const SDL_KeyboardEvent& key);
+    void ToggleFullscreen();
+    void ToggleCovering();
     void Wake();
     void ReportStart(int result);
 };
@@ -65,7 +78,23 @@ bool IsExtendedKey(SDL_Scancode code, Uint16 mod) {
     return keypadDigit && !(mod & KMOD_NUM);
 }
 
+WindowOptions requestedOptions;  // set on the game thread before the window's thread starts
+
 }  // namespace
+
+WindowOptions RequestedOptions() {
+    WindowOptions options = requestedOptions;
+    options.Scale = std::clamp(options.Scale, 1, 8);
+    return options;
+}
+
+}  // namespace presentation::detail
+
+void presentation::SetWindowOptions(const WindowOptions& options) {
+    detail::requestedOptions = options;
+}
+
+namespace presentation::detail {
 
 int SetOneScanCode(int libraryScanCode) {
     switch (libraryScanCode) {
@@ -296,6 +325,12 @@ void Window::RequestPointerUpdate() {
 
 void Window::Stop() {
     if (!impl_ || !impl_->Thread.joinable()) return;
+    if (impl_->Thread.get_id() == std::this_thread::get_id()) {
+        // Ended from inside the event thread (a library that exits there): it cannot wait for
+        // itself, and the process is ending anyway.
+        impl_->Thread.detach();
+        return;
+    }
     impl_->StopRequested = true;
     impl_->Wake();
     impl_->Thread.join();
@@ -326,17 +361,20 @@ bool ShowsAnything(const char* driver) {
 bool Window::Impl::Open() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");  // see below: no renderer behind it
+    InstallDisplayLossHandlers();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     if (!ShowsAnything(SDL_GetCurrentVideoDriver())) {
         SDL_SetError("no display (only the %s video driver is available)",
                      SDL_GetCurrentVideoDriver());
         return false;
     }
-    const int w = Screen.Frame.Width;
-    const int h = Screen.Frame.Height;
+    const WindowOptions options = RequestedOptions();
+    const int w = Screen.Frame.Width * options.Scale;
+    const int h = Screen.Frame.Height * options.Scale;
     Win = SDL_CreateWindow(ProgramTitle().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                           w, h, SDL_WINDOW_SHOWN);
+                           w, h, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (!Win) return false;
+    if (options.Fullscreen) ToggleFullscreen();  // the windowed size stays to come back to
     // The frame goes to the window's own surface (shared memory with the X server), not through
     // a renderer: without a GPU the renderer is OpenGL emulated on the CPU, which cost more than
     // the whole game, and a 1024 x 768 copy needs no acceleration anywhere.
@@ -344,6 +382,9 @@ bool Window::Impl::Open() {
     WakeEvent = SDL_RegisterEvents(1);
     if (WakeEvent == static_cast<Uint32>(-1)) return false;
     SDL_StartTextInput();
+    int windowW = 0, windowH = 0;
+    SDL_GetWindowSize(Win, &windowW, &windowH);
+    View = FitFrame(Screen.Frame.Width, Screen.Frame.Height, windowW, windowH);
     Repaint = true;
     return true;
 }
@@ -376,35 +417,67 @@ void Window::Impl::Run() {
 }
 
 void Window::Impl::Present() {
-    SDL_Rect rows{0, 0, Screen.Frame.Width, 0};
+    SDL_Surface* target = SDL_GetWindowSurface(Win);  // renewed by SDL after a size change
+    if (!target) return;
+    SDL_Rect shown{};
     {
         std::lock_guard lock(Screen.DrawMutex);
         if (Screen.LockCount != 0) return;  // never show a frame half drawn
         int first = Screen.ChangedFirst, last = Screen.ChangedLast;
         if (Repaint) first = 0, last = Screen.Frame.Height - 1;
-        if (last < first || !CopyRows(first, last)) return;
+        if (last < first || !Draw(target, first, last, shown)) return;
         Screen.ChangedFirst = INT_MAX;
         Screen.ChangedLast = -1;
         Repaint = false;
-        rows.y = first;
-        rows.h = last - first + 1;
     }
-    SDL_UpdateWindowSurfaceRects(Win, &rows, 1);
+    if (shown.h > 0) SDL_UpdateWindowSurfaceRects(Win, &shown, 1);
 }
 
-// Copies framebuffer rows first..last into the window's surface, converting the pixel format if
-// the display's differs. The caller holds the draw lock.
-bool Window::Impl::CopyRows(int first, int last) {
-    SDL_Surface* target = SDL_GetWindowSurface(Win);  // renewed by SDL after a size change
-    if (!target) return false;
-    const int w = std::min(Screen.Frame.Width, target->w);
-    const int h = std::min(last, target->h - 1) - first + 1;
-    if (w <= 0 || h <= 0) return true;
-    const int pitch = Screen.Frame.Width * static_cast<int>(sizeof(Pixel));
-    return SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, Screen.Frame.Row(first), pitch,
-                             target->format->format,
-                             static_cast<Uint8*>(target->pixels) + first * target->pitch,
-                             target->pitch) == 0;
+// Scales framebuffer rows first..last into the window's surface (with the bars around the picture
+// on a repaint) and sets the window rectangle that changed. The caller holds the draw lock.
+bool Window::Impl::Draw(SDL_Surface* target, int first, int last, SDL_Rect& shown) {
+    View = FitFrame(Screen.Frame.Width, Screen.Frame.Height, target->w, target->h);
+    if (Repaint) Shown.Forget();
+    if (!Shown.TakeChanged(Screen.Frame, first, last)) {
+        shown = SDL_Rect{};  // the same picture again: nothing to send
+        return true;
+    }
+    // The X server's usual 32-bit layout is ours; any other is converted after scaling.
+    const Uint32 format = target->format->format;
+    const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+    if (!direct) Scratch.resize(static_cast<std::size_t>(target->w) * target->h);
+    if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return false;
+    const PixelTarget pixels =
+        direct ? PixelTarget{static_cast<Pixel*>(target->pixels), target->w, target->h,
+                             target->pitch / static_cast<int>(sizeof(Pixel))}
+               : PixelTarget{Scratch.data(), target->w, target->h, target->w};
+    if (Repaint) FrameScaler::FillBars(View, pixels);
+    Scaler.Scale(Screen.Frame, View, pixels, first, last);
+    const RowSpan rows = WindowRows(View, Screen.Frame.Height, first, last);
+    shown = Repaint ? SDL_Rect{0, 0, target->w, target->h}
+                    : SDL_Rect{View.X, rows.First, View.W, rows.Count};
+    if (!direct) ConvertInto(target, shown);
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+    return true;
+}
+
+void Window::Impl::ConvertInto(SDL_Surface* target, const SDL_Rect& rows) {
+    if (rows.w <= 0 || rows.h <= 0) return;
+    const Pixel* from = Scratch.data() + static_cast<std::size_t>(rows.y) * target->w + rows.x;
+    auto* to = static_cast<Uint8*>(target->pixels) + rows.y * target->pitch +
+               rows.x * target->format->BytesPerPixel;
+    SDL_ConvertPixels(rows.w, rows.h, SDL_PIXELFORMAT_ARGB8888, from,
+                      target->w * static_cast<int>(sizeof(Pixel)), target->format->format, to,
+                      target->pitch);
+}
+
+// The pointer's window position in frame pixels; over a bar it is outside the drawing area.
+void Window::Impl::MapPointer(InputState& in, int x, int y) {
+    std::int32_t frameX = 0, frameY = 0;
+    in.PointerInside =
+        WindowToFrame(View, Screen.Frame.Width, Screen.Frame.Height, x, y, frameX, frameY);
+    in.MouseX = frameX;
+    in.MouseY = frameY;
 }
 
 void Window::Impl::Handle(const SDL_Event& e) {
@@ -421,10 +494,7 @@ void Window::Impl::Handle(const SDL_Event& e) {
             HandleText(e.text.text);
             break;
         case SDL_MOUSEMOTION:
-            in.MouseX = e.motion.x;
-            in.MouseY = e.motion.y;
-            in.PointerInside = e.motion.x >= 0 && e.motion.y >= 0 &&
-                               e.motion.x < Screen.Frame.Width && e.motion.y < Screen.Frame.Height;
+            MapPointer(in, e.motion.x, e.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
@@ -433,8 +503,7 @@ void Window::Impl::Handle(const SDL_Event& e) {
                             : e.button.button == SDL_BUTTON_MIDDLE ? 4
                                                                    : 0;
             in.Buttons = e.type == SDL_MOUSEBUTTONDOWN ? (in.Buttons | bit) : (in.Buttons & ~bit);
-            in.MouseX = e.button.x;
-            in.MouseY = e.button.y;
+            MapPointer(in, e.button.x, e.button.y);
             break;
         }
         case SDL_MOUSEWHEEL:
@@ -453,8 +522,47 @@ void Window::Impl::Handle(const SDL_Event& e) {
     }
 }
 
+// F11 and Alt+Enter toggle full screen; they belong to the window and never reach the game (an
+// Enter typed with Alt gave up the level).
+bool Window::Impl::HandleWindowKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode sym = key.keysym.sym;
+    const bool altEnter =
+        (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT) != 0;
+    if (!altEnter && sym != SDLK_F11) return false;
+    if (key.state == SDL_PRESSED && key.repeat == 0) ToggleFullscreen();
+    return true;
+}
+
+void Window::Impl::ToggleFullscreen() {
+    Repaint = true;
+    if (Covering || !WindowManagerRunning(Win)) return ToggleCovering();
+    const bool full = (SDL_GetWindowFlags(Win) & SDL_WINDOW_FULLSCREEN) != 0;
+    SDL_SetWindowFullscreen(Win, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+// Full screen without a window manager (a bare X server, a kiosk): the window itself covers the
+// display without a border, and goes back to its place.
+void Window::Impl::ToggleCovering() {
+    if (Covering) {
+        SDL_SetWindowBordered(Win, SDL_TRUE);
+        SDL_SetWindowSize(Win, Windowed.w, Windowed.h);
+        SDL_SetWindowPosition(Win, Windowed.x, Windowed.y);
+        Covering = false;
+        return;
+    }
+    SDL_Rect display{};
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(Win)), &display) != 0) return;
+    SDL_GetWindowPosition(Win, &Windowed.x, &Windowed.y);
+    SDL_GetWindowSize(Win, &Windowed.w, &Windowed.h);
+    SDL_SetWindowBordered(Win, SDL_FALSE);
+    SDL_SetWindowPosition(Win, display.x, display.y);
+    SDL_SetWindowSize(Win, display.w, display.h);
+    Covering = true;
+}
+
 void Window::Impl::HandleKey(const SDL_KeyboardEvent& key, bool down) {
     InputState& in = Screen.Input;
+    if (HandleWindowKey(key)) return;
     const int code = SetOneScanCode(key.keysym.scancode);
     if (code > 0) in.Held[code] = down;
     if (!down) return;
@@ -511,8 +619,9 @@ void Window::Impl::HandleWindowEvent(const SDL_WindowEvent& w) {
             in.Active = w.event == SDL_WINDOWEVENT_FOCUS_GAINED;
             break;
         case SDL_WINDOWEVENT_CLOSE:
-            // The close button closes nothing: it types a key the game does not read.
+            // The close key is still typed, and the request stays for the game's loops to see.
             in.PushKey(ExtendedKey('k'));
+            in.CloseRequested = true;
             break;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "presentation/screen_services.h"
+
 namespace presentation::detail {
 
 struct ScreenState;
@@ -12,6 +14,9 @@ struct ScreenState;
 // Maps the windowing library's scan code to a PC set-1 scan code (0 for keys the game has no
 // code for).
 int SetOneScanCode(int libraryScanCode);
+
+// The options the next window opens with (SetWindowOptions), scale limited to 1..8.
+WindowOptions RequestedOptions();
 
 class Window {
   public:

@@ -5,17 +5,18 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    libsdl2-dev libopenal-dev libsndfile1-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
+    libsdl2-dev libx11-dev libopenal-dev libsndfile1-dev libfluidsynth-dev libasound2-dev
+    timgm6mb-soundfont
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xdotool imagemagick x11-utils
+    xvfb xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev
     lame sox clang-format zlib1g-dev
 )
 if [ "${1:-}" = "--play" ]; then
     # Playing needs only the compiler, CMake and the libraries' headers (zlib: the level tool,
     # which the build configures alongside the game).
-    packages=(build-essential cmake ninja-build pkg-config libsdl2-dev libopenal-dev libsndfile1-dev
-        libfluidsynth-dev libasound2-dev zlib1g-dev)
+    packages=(build-essential cmake ninja-build pkg-config libsdl2-dev libx11-dev libopenal-dev
+        libsndfile1-dev libfluidsynth-dev libasound2-dev zlib1g-dev)
 fi
 
 missing=()

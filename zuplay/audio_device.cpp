@@ -20,7 +20,9 @@ namespace zuplay {
 
 namespace {
 
-constexpr int kMixChunkFrames = kLoopbackRate / 100;  // 10 ms per wake-up of the mixing thread
+// 50 ms per wake-up of the mixing thread: nobody hears the silent mix, and each wake-up costs the
+// mixer its per-call set-up (gains, filters) on top of the samples.
+constexpr int kMixChunkFrames = kLoopbackRate / 20;
 
 ALCcontext* NewOutputContext(ALCdevice* device) {
     const ALCint attributes[] = {ALC_HRTF_SOFT, ALC_FALSE, 0};
@@ -111,7 +113,7 @@ void AudioDevice::StartMixThread() {
     Mixer = std::thread([this] { MixAtRealTime(); });
 }
 
-// Mixes what real time says is due, in 10 ms steps. After a stall of more than a second the
+// Mixes what real time says is due, in 50 ms steps. After a stall of more than a second the
 // backlog is dropped rather than mixed in a burst.
 void AudioDevice::MixAtRealTime() {
     using Clock = std::chrono::steady_clock;
@@ -130,7 +132,7 @@ void AudioDevice::MixAtRealTime() {
             mixed += frames;
         }
         lock.lock();
-        MixWake.wait_for(lock, std::chrono::milliseconds(10), [this] { return MixStop; });
+        MixWake.wait_for(lock, std::chrono::milliseconds(50), [this] { return MixStop; });
     }
 }
 

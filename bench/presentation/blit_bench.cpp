@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "presentation/screen_testing.h"
+#include "presentation/viewport.h"
 
 namespace {
 
@@ -115,6 +116,50 @@ void MemcpyFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(MemcpyFloor)->Unit(benchmark::kMicrosecond);
+
+// Presenting the frame to a window bigger than it: the whole frame scaled into a window-sized
+// 32-bit surface, as the window's thread does on every play frame (the bars are painted only on a
+// repaint, so not here). Arguments: the window's width and height. Compare with
+// PresentMemcpyFloor at the same size: a memcpy of the output bytes.
+void PresentScaled(benchmark::State& state) {
+    const auto w = static_cast<std::int32_t>(state.range(0));
+    const auto h = static_cast<std::int32_t>(state.range(1));
+    presentation::ImageBuffer frame(Width, Height, 0);
+    const auto tile = MakeTile(false, 0x204020);
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x) frame.Row(y)[x] = tile[(y % Cell) * Cell + x % Cell];
+    std::vector<Pixel> window(static_cast<std::size_t>(w) * h);
+    const presentation::detail::PixelTarget target{window.data(), w, h, w};
+    const auto view = presentation::detail::FitFrame(Width, Height, w, h);
+    presentation::detail::FrameScaler scaler;
+    presentation::detail::FrameScaler::FillBars(view, target);
+    for (auto _ : state) {
+        scaler.Scale(frame, view, target, 0, Height - 1);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t{view.W} * view.H * 4);
+}
+BENCHMARK(PresentScaled)->Args({2048, 1536})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+// The floor for PresentScaled: the picture's bytes in the window copied with memcpy, row by row.
+void PresentMemcpyFloor(benchmark::State& state) {
+    const auto w = static_cast<std::int32_t>(state.range(0));
+    const auto h = static_cast<std::int32_t>(state.range(1));
+    const auto view = presentation::detail::FitFrame(Width, Height, w, h);
+    std::vector<Pixel> source(static_cast<std::size_t>(view.W) * view.H, 0x204020);
+    std::vector<Pixel> window(static_cast<std::size_t>(w) * h, 1);  // touched, as the scaler's is
+    for (auto _ : state) {
+        for (int y = 0; y < view.H; ++y)
+            std::memcpy(&window[static_cast<std::size_t>(view.Y + y) * w + view.X],
+                        &source[static_cast<std::size_t>(y) * view.W], view.W * sizeof(Pixel));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t{view.W} * view.H * 4);
+}
+BENCHMARK(PresentMemcpyFloor)
+    ->Args({2048, 1536})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

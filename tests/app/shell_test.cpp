@@ -214,6 +214,19 @@ TEST_F(ShellTest, EscapeHeldEndsPlayBeforeTheNextFrame) {
     EXPECT_EQ(test::pt::ShownFrames(), shown);
 }
 
+TEST_F(ShellTest, TheCloseButtonEndsTheGameFromTheDialogAsFromPlay) {
+    world::LevelMap first = test::FramedLevel(10, 10);
+    first.At(11, 10) = world::StairDown;
+    WriteLevel(1, first);
+    S().StartPlay(1);
+    Frames(S(), {presentation::scan::Right});
+    ASSERT_EQ(S().Screen(), Screen::LevelComplete);
+    test::pt::RequestClose();
+    S().Frame();
+    EXPECT_EQ(S().Screen(), Screen::Ended);
+    EXPECT_EQ(Game().LevelNumber, 1);  // nothing more was played
+}
+
 TEST_F(ShellTest, ShutdownLeavesNoReferenceToTheToggles) {
     S().StartPlay(1);
     S().Frame();

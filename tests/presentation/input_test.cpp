@@ -126,6 +126,22 @@ TEST(ScanCodes, WindowKeysMapToSetOneCodes) {
     EXPECT_EQ(detail::SetOneScanCode(0), 0);
 }
 
+TEST_F(InputTest, TheCloseRequestTypesTheCloseKeyAndEndsWhatEscapeEnds) {
+    EXPECT_FALSE(QuitRequested());
+    testing::PressKey(scan::Escape);
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_FALSE(CloseRequested());
+    testing::ReleaseKey(scan::Escape);
+    testing::RequestClose();
+    EXPECT_EQ(ReadKey(), std::string("\xFF") + "k");
+    EXPECT_TRUE(CloseRequested());  // taking the key leaves the request
+    EXPECT_TRUE(QuitRequested());
+    OpenScreen(0, 0, 32);  // a failed open keeps the screen
+    EXPECT_TRUE(CloseRequested());
+    testing::OpenMemoryScreen(64, 48);
+    EXPECT_FALSE(CloseRequested());  // a new screen starts without one
+}
+
 TEST(ClosedScreen, OperationsWithoutAScreenDoNothing) {
     CloseScreen();
     EXPECT_FALSE(IsScreenOpen());

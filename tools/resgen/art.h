@@ -56,4 +56,8 @@ std::vector<Picture> FlamePictures();   // flames.cpp
 std::vector<Sound> EffectSounds();      // effects.cpp
 Sound AmbienceLoop();                   // music.cpp
 
+// ---- The desktop icon (icon.cpp) ------------------------------------------------------------
+// The icon at size x size pixels; key pixels are transparent in its PNG file.
+Canvas PaintIcon(int size);
+
 }  // namespace resgen

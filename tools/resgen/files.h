@@ -14,6 +14,9 @@ namespace resgen {
 // from the bottom up, each padded to a multiple of 4 bytes.
 std::vector<std::uint8_t> EncodeBitmap(const Canvas& canvas);
 
+// The bytes of an RGBA PNG file (stored, uncompressed image data); key pixels are transparent.
+std::vector<std::uint8_t> EncodePng(const Canvas& canvas);
+
 // The bytes of a RIFF WAVE file of 16-bit PCM samples; stereo samples are interleaved L, R.
 std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples, int channels,
                                      int sampleRate);
