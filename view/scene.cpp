@@ -62,31 +62,41 @@ CellLook LookOfCell(world::Cell cell, bool exitOpen) {
 
 namespace {
 
-void DrawBackdrop(const TileImageSet& images) {
-    for (std::int32_t x = 0; x < ViewColumns * CellPixels; x += CellPixels)
-        for (std::int32_t y = 0; y < ViewRows * CellPixels; y += CellPixels)
-            PutImage(x, y, images[BackgroundImage], PutMode::Opaque);
+// What a view cell shows: its picture and mode, the massive wall beyond the map's edges (the view
+// follows the player with no limit there), or nothing.
+CellLook LookAt(const world::GameState& game, std::int32_t i, std::int32_t j) {
+    // 64-bit, so that no player position can overflow the sums.
+    const std::int64_t mx = std::int64_t{game.Player.X} - PlayerViewColumn + i;
+    const std::int64_t my = std::int64_t{game.Player.Y} - PlayerViewRow + j;
+    if (mx < 0 || my < 0 || mx >= world::MapSize || my >= world::MapSize)
+        return {static_cast<std::int8_t>(MassiveImage), PutMode::Opaque};
+    const world::Cell cell =
+        game.Map.At(static_cast<std::int32_t>(mx), static_cast<std::int32_t>(my));
+    return LookOfCell(cell, game.ExitIsOpen());
 }
 
-// The view follows the player with no limit at the map's edges; what lies beyond is massive wall.
+// An opaque picture of at least a whole cell hides the backdrop under it, so the backdrop is not
+// drawn there: the same pixels for half the memory traffic of a frame full of earth and rock.
+bool HidesBackdrop(const TileImageSet& images, CellLook look) {
+    if (look.Image < 0 || look.Mode != PutMode::Opaque) return false;
+    const Image& image = images[look.Image];
+    return image && image->Width >= CellPixels && image->Height >= CellPixels;
+}
+
+// The backdrop first, then the cells over it, each pass in the same order as ever.
 void DrawCells(const world::GameState& game, const TileImageSet& images) {
-    const bool exitOpen = game.ExitIsOpen();
-    // 64-bit, so that no player position can overflow the sums.
-    const std::int64_t left = std::int64_t{game.Player.X} - PlayerViewColumn;
-    const std::int64_t top = std::int64_t{game.Player.Y} - PlayerViewRow;
+    std::array<CellLook, ViewColumns * ViewRows> looks;
+    for (std::int32_t i = 0; i < ViewColumns; ++i)
+        for (std::int32_t j = 0; j < ViewRows; ++j) looks[i * ViewRows + j] = LookAt(game, i, j);
+    for (std::int32_t i = 0; i < ViewColumns; ++i)
+        for (std::int32_t j = 0; j < ViewRows; ++j)
+            if (!HidesBackdrop(images, looks[i * ViewRows + j]))
+                PutImage(i * CellPixels, j * CellPixels, images[BackgroundImage], PutMode::Opaque);
     for (std::int32_t i = 0; i < ViewColumns; ++i) {
         for (std::int32_t j = 0; j < ViewRows; ++j) {
-            const std::int64_t mx = left + i, my = top + j;
-            const std::int32_t sx = i * CellPixels, sy = j * CellPixels;
-            if (mx < 0 || my < 0 || mx >= world::MapSize || my >= world::MapSize) {
-                PutImage(sx, sy, images[MassiveImage], PutMode::Opaque);
-                continue;
-            }
-            const world::Cell cell =
-                game.Map.At(static_cast<std::int32_t>(mx), static_cast<std::int32_t>(my));
-            const CellLook look = LookOfCell(cell, exitOpen);
-            if (look.Image < 0) continue;
-            PutImage(sx, sy, images[look.Image], look.Mode);
+            const CellLook look = looks[i * ViewRows + j];
+            if (look.Image >= 0)
+                PutImage(i * CellPixels, j * CellPixels, images[look.Image], look.Mode);
         }
     }
 }
@@ -112,7 +122,6 @@ const Image& StandingSprite(const PlayerSprites& sprites, std::int32_t stepTimer
 }  // namespace
 
 void DrawScene(const world::GameState& game, PlayView& view) {
-    DrawBackdrop(view.TileImages);
     DrawCells(game, view.TileImages);
     DrawFlames(game.Flames, view.Flames);
     DrawPlayer(game.Player, view);

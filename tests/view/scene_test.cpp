@@ -7,6 +7,8 @@
 
 #include <climits>
 #include <filesystem>
+#include <random>
+#include <vector>
 
 #include "presentation/screen_testing.h"
 #include "world/game_state.h"
@@ -305,6 +307,44 @@ TEST_F(SceneTest, FlamesStayWhereTheyStartedAndShowTheirCountdownFrame) {
     Draw();
     EXPECT_EQ(At(192 + 40, 256 + 40), 0xF1000Au);
     EXPECT_EQ(Body(1, 3), TileColour(EarthImage));  // the earth moved with the view
+}
+
+// The backdrop is left out under opaque cells that hide it; every pixel must be what drawing the
+// whole backdrop first gives, whatever the map, the player's place and the pictures' sizes.
+TEST_F(SceneTest, LeavingOutTheHiddenBackdropChangesNoPixel) {
+    TileImageSet& tiles = view_->TileImages;
+    tiles[BackgroundImage] = Picture(80, 70, Backdrop);  // larger than a cell: tiles overlap
+    tiles[EarthImage] = CreateImage(60, 64, 0x305010);   // opaque but short of a whole cell
+    tiles[DeadEarthImage].reset();                       // opaque kind without a picture
+    std::mt19937 rng(99);
+    for (int round = 0; round < 6; ++round) {
+        for (world::Cell& c : game_->Map.Cells) c = world::CellOfCode(static_cast<int>(rng() % 16));
+        game_->Player.X = static_cast<std::int32_t>(rng() % 64);
+        game_->Player.Y = static_cast<std::int32_t>(rng() % 64);
+        DrawLine(Screen, 0, 0, 1023, 767, Previous, LineKind::FilledBox);
+        Draw();
+        std::vector<Pixel> drawn(1024 * 768);
+        for (int y = 0; y < 768; ++y)
+            for (int x = 0; x < 1024; ++x) drawn[y * 1024 + x] = At(x, y);
+        // The reference: the whole backdrop, then every cell.
+        DrawLine(Screen, 0, 0, 1023, 767, Previous, LineKind::FilledBox);
+        for (int x = 0; x < 1024; x += 64)
+            for (int y = 0; y < 768; y += 64)
+                PutImage(x, y, tiles[BackgroundImage], PutMode::Opaque);
+        for (int i = 0; i < ViewColumns; ++i) {
+            for (int j = 0; j < ViewRows; ++j) {
+                const int mx = game_->Player.X - 7 + i, my = game_->Player.Y - 5 + j;
+                const bool inside = mx >= 0 && my >= 0 && mx < 64 && my < 64;
+                const CellLook look = inside ? LookOfCell(game_->Map.At(mx, my), game_->ExitIsOpen())
+                                             : CellLook{MassiveImage, PutMode::Opaque};
+                if (look.Image >= 0) PutImage(64 * i, 64 * j, tiles[look.Image], look.Mode);
+            }
+        }
+        int differing = 0;
+        for (int y = 0; y < 768; ++y)
+            for (int x = 0; x < 1024; ++x) differing += drawn[y * 1024 + x] != At(x, y);
+        EXPECT_EQ(differing, 0) << "round " << round;
+    }
 }
 
 TEST_F(SceneTest, PanelsShowTheLastFiveDigitsPaddedWithZeros) {
