@@ -25,6 +25,24 @@ share() {
         'BEGIN { printf "%-28s %5.1f %% of one core\n", l, 100 * t / hz / (e - s) }'
 }
 
+# thread_ticks <pid>: "<tid> <name> <ticks>" for each of the process's threads.
+thread_ticks() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        awk -v tid="${t##*/}" -v name="$(cat "$t/comm")" '{print tid, name, $14 + $15}' "$t/stat"
+    done
+}
+
+# thread_shares <pid> <label>: each thread's share of one core over the next $seconds seconds.
+thread_shares() {
+    thread_ticks "$1" >"$E2E_TMP/threads.before"
+    sleep "$seconds"
+    thread_ticks "$1" >"$E2E_TMP/threads.after"
+    awk -v hz="$hz" -v s="$seconds" -v l="$2" 'NR == FNR { before[$1] = $3; next }
+        { printf "  %s, thread %-16s %5.1f %% of one core\n", l, $2, 100 * ($3 - before[$1]) / hz / s }' \
+        "$E2E_TMP/threads.before" "$E2E_TMP/threads.after"
+}
+
 # measure <label>: the game's and the X server's shares, sampled over the same seconds.
 measure() {
     share "$GAME_PID" "game, $1" >"$E2E_TMP/game.share" &
@@ -49,6 +67,7 @@ sleep 0.3
 xdotool mouseup 1 mousemove --window "$id" 900 700
 sleep 2
 measure "play, level 1"
+thread_shares "$GAME_PID" "play"
 
 awk '/VmHWM/ {printf "game, peak resident memory   %5.1f MiB\n", $2 / 1024}' "/proc/$GAME_PID/status"
 xdotool keydown Escape
