@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "presentation/gamepad_events.h"
 #include "presentation/screen_state.h"
 
 namespace presentation::detail {
@@ -343,6 +344,7 @@ bool Window::Impl::Open() {
     WakeEvent = SDL_RegisterEvents(1);
     if (WakeEvent == static_cast<Uint32>(-1)) return false;
     SDL_StartTextInput();
+    StartPads();
     Repaint = true;
     return true;
 }
@@ -350,6 +352,7 @@ bool Window::Impl::Open() {
 void Window::Impl::Close() {
     if (Win) SDL_DestroyWindow(Win);
     Win = nullptr;
+    StopPads();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
 }
@@ -409,6 +412,7 @@ bool Window::Impl::CopyRows(int first, int last) {
 void Window::Impl::Handle(const SDL_Event& e) {
     std::lock_guard lock(Screen.InputMutex);
     InputState& in = Screen.Input;
+    if (HandlePadEvent(&e, in)) return;
     switch (e.type) {
         case SDL_KEYDOWN:
             HandleKey(e.key, true);
