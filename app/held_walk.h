@@ -18,7 +18,7 @@ struct WalkSetting {
     std::int32_t RepeatFrames = 8;  // frames from one step to the next on a held key
 };
 
-// What the walk remembers from frame to frame; a new one for every level attempt is not needed.
+// What the walk remembers from frame to frame, for the whole run.
 struct WalkState {
     std::uint8_t Held = 0;       // direction bits held in the last frame
     std::uint8_t Walking = 0;    // the one direction bit that repeats
