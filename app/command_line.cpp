@@ -1,6 +1,8 @@
 // The command line; see command_line.h. Game thread, at start-up.
 #include "app/command_line.h"
 
+#include "app/settings.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -91,6 +93,15 @@ std::string UsageText(std::string_view program) {
            "button ends it.\n";
 }
 
+presentation::WindowOptions WithSettings(presentation::WindowOptions fromLine,
+                                         const DisplaySettings& settings) {
+    // The command line's own choice wins over the file's; its defaults do not.
+    if (fromLine.Scale == presentation::WindowOptions{}.Scale && settings.Scale)
+        fromLine.Scale = *settings.Scale;
+    if (!fromLine.Fullscreen && settings.Fullscreen) fromLine.Fullscreen = *settings.Fullscreen;
+    return fromLine;
+}
+
 int ApplyCommandLine(int argc, const char* const* argv) {
     std::string_view program = argc > 0 && argv[0][0] != '\0' ? argv[0] : "game";
     program.remove_prefix(program.rfind('/') + 1);  // npos + 1 is 0: no folder to drop
@@ -109,7 +120,7 @@ int ApplyCommandLine(int argc, const char* const* argv) {
         case CommandLine::Action::Play:
             break;
     }
-    presentation::SetWindowOptions(line.Window);
+    presentation::SetWindowOptions(WithSettings(line.Window, StartupSettings().Display));
     return -1;
 }
 

@@ -10,6 +10,8 @@
 
 namespace app {
 
+struct DisplaySettings;
+
 struct CommandLine {
     enum class Action { Play, Help, Version, Misuse };
     Action What = Action::Play;
@@ -23,6 +25,11 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 
 // The usage text, several lines, each ending in a newline.
 std::string UsageText(std::string_view program);
+
+// The window options of the command line with the settings file's scale and full screen where
+// the command line left its defaults.
+presentation::WindowOptions WithSettings(presentation::WindowOptions fromLine,
+                                         const DisplaySettings& settings);
 
 // Parses the command line and acts on it: prints help or the version (status 0), or the problem
 // and the usage on standard error (status 2), or hands the window options to the screen and

@@ -5,9 +5,10 @@
 #include <utility>
 
 #include "app/flags.h"
-#include "app/input.h"
 #include "app/level_complete.h"
+#include "app/paused_notice.h"
 #include "app/report_error.h"
+#include "app/sound.h"
 #include "app/sound_bank.h"
 #include "app/widget_events.h"
 #include "gui/error_window.h"
@@ -26,6 +27,12 @@ constexpr int MusicRestartSeconds = 80;
 // Escape held or the window's close button: what ends the menu and play.
 bool QuitAsked() {
     return presentation::QuitRequested();
+}
+
+// Space in the level-code box is a character typed, not a press of the play button.
+bool TypingSpace(const MainMenu& menu) {
+    return menu.Gui.GetTextBox(menu.CodeBox)->Focused &&
+           presentation::IsKeyDown(presentation::scan::Space);
 }
 
 }  // namespace
@@ -61,10 +68,12 @@ void Shell::Frame() {
             return MenuFrame();
         case app::Screen::Playing:
         case app::Screen::Dead:
-            if (QuitAsked()) {
+            controls_.Read();
+            if (QuitAsked() || controls_.Held()[Action::Quit]) {
                 screen_ = app::Screen::Ended;
                 return;
             }
+            if (StandsStill()) return PausedFrame();
             // The session knows whether the player is dead: the button is served from the
             // frame after the death, whoever stepped the world.
             return session_.Screen() == app::Screen::Dead ? DeadFrame() : PlayingFrame();
@@ -78,9 +87,13 @@ void Shell::Frame() {
 }
 
 void Shell::MenuFrame() {
+    const bool typingSpace = TypingSpace(*menu_);
     menu_->Frame();
+    controls_.Read();
+    // Enter, Space or pad A press the play button, as a click would.
+    if (!typingSpace && controls_.TakeConfirm()) HandleWidgetEvent("menu-play");
     ProgramFlags& flags = Flags();
-    if (flags.QuitRequested || QuitAsked()) {
+    if (flags.QuitRequested || QuitAsked() || controls_.Held()[Action::Quit]) {
         screen_ = app::Screen::Ended;
     } else if (flags.PlayRequested) {
         StartPlay(menu_->ChosenLevel());
@@ -110,7 +123,7 @@ void Shell::AddToggles() {
 }
 
 void Shell::PlayingFrame() {
-    StepWorld(ReadHeldKeys());
+    StepWorld(controls_.ForWorld());
 }
 
 // The button is only there while the player is dead; a press restarts the level before the frame
@@ -119,7 +132,8 @@ void Shell::DeadFrame() {
     ProgramFlags& flags = Flags();
     flags.RespawnRequested = false;
     view_.RespawnGui.Update();
-    world::FrameInput input = ReadHeldKeys();
+    if (controls_.TakeConfirm()) HandleWidgetEvent("respawn");
+    world::FrameInput input = controls_.ForWorld();
     input.Respawn = std::exchange(flags.RespawnRequested, false);
     StepWorld(input);
 }
@@ -147,7 +161,9 @@ void Shell::EndPlayFrame() {
 // next level, which that same frame then shows.
 void Shell::LevelCompleteFrame() {
     ProgramFlags& flags = Flags();
+    controls_.Read();
     dialog_->Update();
+    if (controls_.TakeConfirm()) HandleWidgetEvent("nextlvl");
     if (flags.NextLevelRequested) {
         flags.NextLevelRequested = false;
         dialog_.reset();
@@ -159,6 +175,35 @@ void Shell::LevelCompleteFrame() {
     dialog_->Draw();
     presentation::UnlockScreen(-1, -1);
     pacer_.Wait();
+}
+
+// The pause key toggles, losing the focus may pause (a setting); the music follows.
+bool Shell::StandsStill() {
+    const bool wasPaused = controls_.Paused();
+    if (controls_.UpdatePause() != wasPaused) PauseMusic(controls_.Paused());
+    return controls_.Paused();
+}
+
+// Play stands still: the last scene with "PAUSED" over it; the toggles still work.
+void Shell::PausedFrame() {
+    gui_.Update();
+    presentation::LockScreen();
+    view::DrawScene(session_.Game(), view_);
+    gui_.Draw();
+    DrawPausedNotice();
+    presentation::UnlockScreen(-1, -1);
+    pacer_.Wait();
+}
+
+// The sound library cannot hold a sample where it is: the music stops and starts afresh on
+// resuming, with its restart timer counting from then.
+void Shell::PauseMusic(bool paused) {
+    if (paused) {
+        if (Flags().MusicEnabled) StopSound("ambience");
+        return;
+    }
+    musicTimer_ = GameTimer("", MusicRestartSeconds, GameTimer::Repeating, RestartAmbience);
+    RestartAmbience("");
 }
 
 // A level file that cannot be read: the second instance shows the message, and when its window
@@ -188,6 +233,7 @@ int RunGame(int argc, char** argv) {
     }
     {
         Shell shell(world::LevelFolder("lvl"), presentation::TimerSeconds());
+        shell.UseSettings(StartupSettings());
         while (shell.Screen() != app::Screen::Ended) shell.Frame();
     }  // shutdown: the menu if still open, the timer, the play screen's GUI, the view
     presentation::CloseScreen();

@@ -8,6 +8,7 @@
 
 #include "app/game_timer.h"
 #include "app/main_menu.h"
+#include "app/play_controls.h"
 #include "app/session.h"
 #include "gui/frame_pacer.h"
 #include "gui/gui.h"
@@ -30,6 +31,10 @@ class Shell {
     void Frame();
     app::Screen Screen() const { return screen_; }
 
+    // The player's settings (the defaults until this is called).
+    void UseSettings(const Settings& settings) { controls_.Use(settings); }
+    bool Paused() const { return controls_.Paused(); }
+
     // Leaves the menu for play on this level (what the menu's play button leads to).
     void StartPlay(std::int32_t levelNumber);
 
@@ -50,6 +55,9 @@ class Shell {
     void StepWorld(const world::FrameInput& input);
     void EndPlayFrame();
     void FollowSession();
+    bool StandsStill();
+    void PausedFrame();
+    void PauseMusic(bool paused);
 
     app::Session session_;
     view::PlayView view_;
@@ -59,6 +67,7 @@ class Shell {
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<gui::GUI> dialog_;  // the level-complete dialog while it is open
     app::Screen screen_ = app::Screen::Menu;
+    PlayControls controls_;  // keyboard and pads: the world's input, dialog keys, pause
     gui::CheckBox* soundToggle_ = nullptr;
     gui::CheckBox* musicToggle_ = nullptr;
 };

@@ -10,7 +10,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
+#include "presentation/gamepad.h"
 #include "presentation/screen_services.h"
 
 namespace presentation::detail {
@@ -37,6 +39,7 @@ struct InputState {
     bool Active = true;               // the window has (or may have) the input focus
     bool MouseVisible = true;         // system pointer shown over the window
     bool CloseRequested = false;      // the window manager asked to close; stays set
+    std::vector<PadState> Pads;       // connected game controllers, oldest first
 
     void PushKey(TypedKey key);  // drops the oldest unread key when full
     bool PopKey(TypedKey& key);

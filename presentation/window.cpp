@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "presentation/gamepad_events.h"
 #include "presentation/screen_state.h"
 #include "presentation/viewport.h"
 #include "presentation/x11.h"
@@ -385,6 +386,7 @@ bool Window::Impl::Open() {
     int windowW = 0, windowH = 0;
     SDL_GetWindowSize(Win, &windowW, &windowH);
     View = FitFrame(Screen.Frame.Width, Screen.Frame.Height, windowW, windowH);
+    StartPads();
     Repaint = true;
     return true;
 }
@@ -392,6 +394,7 @@ bool Window::Impl::Open() {
 void Window::Impl::Close() {
     if (Win) SDL_DestroyWindow(Win);
     Win = nullptr;
+    StopPads();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
 }
@@ -483,6 +486,7 @@ void Window::Impl::MapPointer(InputState& in, int x, int y) {
 void Window::Impl::Handle(const SDL_Event& e) {
     std::lock_guard lock(Screen.InputMutex);
     InputState& in = Screen.Input;
+    if (HandlePadEvent(&e, in)) return;
     switch (e.type) {
         case SDL_KEYDOWN:
             HandleKey(e.key, true);

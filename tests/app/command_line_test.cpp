@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/settings.h"
 
 namespace app {
 namespace {
@@ -35,6 +36,19 @@ TEST(CommandLineTest, WindowOptionsInEitherSpelling) {
     EXPECT_EQ(Parse({"--help", "--bogus"}).What, Action::Help);
     EXPECT_EQ(Parse({"-h"}).What, Action::Help);
     EXPECT_EQ(Parse({"--version"}).What, Action::Version);
+}
+
+TEST(CommandLineTest, TheSettingsFileGivesScaleAndFullScreenUnlessTheCommandLineDoes) {
+    DisplaySettings file;
+    file.Scale = 3;
+    file.Fullscreen = true;
+    const presentation::WindowOptions plain = WithSettings({}, file);
+    EXPECT_EQ(plain.Scale, 3);
+    EXPECT_TRUE(plain.Fullscreen);
+    const presentation::WindowOptions chosen = WithSettings({2, false}, file);
+    EXPECT_EQ(chosen.Scale, 2);      // the command line's own choice
+    EXPECT_TRUE(chosen.Fullscreen);  // a flag the command line cannot switch off
+    EXPECT_EQ(WithSettings({}, {}).Scale, 1);
 }
 
 TEST(CommandLineTest, MisuseNamesWhatWasWrong) {
