@@ -1,0 +1,31 @@
+// Playing a demo headless through the same session the game drives, frame for frame as it was
+// recorded, and reporting how it ended with the same outcome, digests and trace as a replay
+// script's run. Calling thread.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "demo/demo.h"
+#include "tools/replay/harness.h"
+
+namespace replay {
+
+struct DemoRunOptions {
+    std::filesystem::path Levels = "lvl";  // the folder of the level files
+    bool KeepDigests = false;              // keep every frame's digest (Outcome::FrameDigests)
+};
+
+// Plays the demo. Frames after a finished level that the demo does not go on from ("next"), and
+// a "next" with no level finished, are reported in the outcome's problems, not played.
+Outcome RunDemo(const demo::Demo& demo, const DemoRunOptions& options = {});
+
+// The demo a script's run makes, as the game would have recorded it; nothing when the script's
+// first level cannot be read.
+std::optional<demo::Demo> DemoOfScript(const Script& script, const RunOptions& options = {});
+
+// Reads and checks a demo file; nothing and one message when it cannot be played.
+std::optional<demo::Demo> LoadDemo(const std::string& path, std::string* error);
+
+}  // namespace replay
