@@ -1,5 +1,6 @@
 #include "app/shell.h"
+#include "tools/replay/demo_run.h"
 
 int main(int argc, char** argv) {
-    return app::RunGame(argc, argv);
+    return app::RunGame(argc, argv, replay::SolutionDemo);
 }

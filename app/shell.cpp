@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/demo_show.h"
 #include "app/flags.h"
 #include "app/input.h"
 #include "app/level_complete.h"
@@ -82,9 +83,14 @@ void Shell::MenuFrame() {
 
 // The menu's objects go before play starts; the level is loaded and the play screen's toggles
 // added, showing the flags.
-void Shell::StartPlay(std::int32_t levelNumber) {
+void Shell::StartPlay(std::int32_t levelNumber, bool entered) {
     menu_.reset();
-    session_.Start(levelNumber);
+    if (entered) {
+        session_.Game().LevelNumber = levelNumber - 1;
+        session_.NextLevel();
+    } else {
+        session_.Start(levelNumber);
+    }
     presentation::ClearScreen();
     AddToggles();
     FollowSession();
@@ -103,7 +109,7 @@ void Shell::AddToggles() {
 }
 
 void Shell::PlayingFrame() {
-    StepWorld(ReadHeldKeys());
+    StepWorld(source_ ? source_() : ReadHeldKeys());
 }
 
 // The button is only there while the player is dead; a press restarts the level before the frame
@@ -112,8 +118,9 @@ void Shell::DeadFrame() {
     ProgramFlags& flags = Flags();
     flags.RespawnRequested = false;
     view_.RespawnGui.Update();
-    world::FrameInput input = ReadHeldKeys();
-    input.Respawn = std::exchange(flags.RespawnRequested, false);
+    const bool pressed = std::exchange(flags.RespawnRequested, false);
+    world::FrameInput input = source_ ? source_() : ReadHeldKeys();
+    if (!source_) input.Respawn = pressed;
     StepWorld(input);
 }
 
@@ -170,7 +177,11 @@ void Shell::FollowSession() {
     BuildLevelCompleteDialog(*dialog_, LevelCodeTable{}, session_.Game().LevelNumber);
 }
 
-int RunGame(int argc, char** argv) {
+int RunGame(int argc, char** argv, const SolutionReader& solution) {
+    const world::LevelFolder levels("lvl");
+    std::optional<demo::Demo> shown;
+    if (const int status = DemoToShow(ReadDemoOptions(argc, argv), solution, levels, shown))
+        return status;
     RegisterSounds();
     gui::ShowErrorWindow(1, argc, argv);  // "ERROR" as argument 1: only the error window runs
     if (!presentation::OpenScreen(ScreenWidth, ScreenHeight, 32)) {
@@ -180,8 +191,11 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     {
-        Shell shell(world::LevelFolder("lvl"), presentation::TimerSeconds());
-        while (shell.Screen() != app::Screen::Ended) shell.Frame();
+        Shell shell(levels, presentation::TimerSeconds());
+        if (shown)
+            ShowDemo(shell, *shown);
+        else
+            PlayRecorded(shell, ReadDemoOptions(argc, argv).Record);
     }  // shutdown: the menu if still open, the timer, the play screen's GUI, the view
     presentation::CloseScreen();
     return 0;

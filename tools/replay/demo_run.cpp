@@ -108,6 +108,21 @@ std::optional<demo::Demo> DemoOfScript(const Script& script, const RunOptions& o
     return recorder.Demo();
 }
 
+std::optional<demo::Demo> SolutionDemo(std::int32_t level, std::string* error) {
+    const std::string path = "levels/solutions/Level" + std::to_string(level) + ".txt";
+    std::string why;
+    std::optional<Script> script;
+    if (const std::optional<std::string> text = demo::ReadDemoFile(path, &why))
+        script = ParseScript(*text, &why);
+    std::optional<demo::Demo> d;
+    RunOptions options;
+    options.Level = level;
+    if (script) d = DemoOfScript(*script, options);
+    if (script && !d) why = "its level cannot be read";
+    if (!d && error) *error = "no solution of level " + std::to_string(level) + ": " + why;
+    return d;
+}
+
 std::optional<demo::Demo> LoadDemo(const std::string& path, std::string* error) {
     std::string why;
     const std::optional<std::string> text = demo::ReadDemoFile(path, &why);

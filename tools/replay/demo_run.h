@@ -25,6 +25,10 @@ Outcome RunDemo(const demo::Demo& demo, const DemoRunOptions& options = {});
 // first level cannot be read.
 std::optional<demo::Demo> DemoOfScript(const Script& script, const RunOptions& options = {});
 
+// Level N's proven solution (levels/solutions/LevelN.txt, from the working folder) as a demo;
+// nothing and one message when it is missing, does not parse or its level cannot be read.
+std::optional<demo::Demo> SolutionDemo(std::int32_t level, std::string* error);
+
 // Reads and checks a demo file; nothing and one message when it cannot be played.
 std::optional<demo::Demo> LoadDemo(const std::string& path, std::string* error);
 
