@@ -30,7 +30,7 @@ enum class Entry { Start, Next };
 
 // The parts of the world a level file does not decide, as they stood when the demo began.
 struct Carried {
-    std::array<std::uint64_t, 4> Random{};
+    std::array<std::uint64_t, 4> Random{1, 2, 3, 4};  // never all zeros
     std::array<std::int32_t, world::MapSize> ColumnTimers{};
     std::int32_t LeakTimer = 0;
     std::int32_t TntFuse = 0;

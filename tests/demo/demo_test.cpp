@@ -57,6 +57,13 @@ TEST(DemoFormat, TextKeepsEveryFieldAndJoinsEqualFrames) {
     EXPECT_EQ(DemoText(*back), DemoText(d));
 }
 
+TEST(DemoFormat, AFileOfOnlyTheFirstLineAndEndReadsAsTheDefaultsAndWritesBack) {
+    const std::optional<Demo> d = ParseDemo("game-demo 1\nframes\nend 0\n");
+    ASSERT_TRUE(d);
+    EXPECT_EQ(*d, Demo{});
+    EXPECT_EQ(ParseDemo(DemoText(*d)), d);  // the default random state is one it reads
+}
+
 TEST(DemoFormat, BadFilesGiveOneMessageNamingTheLine) {
     const std::string head = "game-demo 1\nlevel 1\nframes\n";
     const std::pair<std::string, std::string> cases[] = {
