@@ -131,6 +131,9 @@ TEST(DemoReplay, EveryShippedRunReplaysToItsTraceAsADemo) {
         EXPECT_TRUE(replayed.Finished) << run.Name;
         EXPECT_EQ(replayed.Deaths, scripted.Deaths) << run.Name;
         EXPECT_TRUE(replayed.Problems.empty()) << run.Name;
+        replay::DemoRunOptions untraced;
+        untraced.Trace = false;
+        EXPECT_EQ(replay::RunDemo(*read, untraced).Trace.Final, scripted.Trace.Final) << run.Name;
     }
 }
 

@@ -14,7 +14,6 @@ mkdir -p "$work/levels"
 ln -s "$root/res" "$work/res"
 ln -s "$root/lvl" "$work/lvl"
 ln -s "$root/levels/solutions" "$work/levels/solutions"
-export XDG_DATA_HOME="$E2E_TMP/data"
 PLAY_FACE=$(pixel "$root/res/menu/playgame up.bmp" 20 28)
 OK_FACE=$(pixel "$root/res/menu/okup.bmp" 100 40)
 shot="$E2E_TMP/shot.png"

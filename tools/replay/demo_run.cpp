@@ -15,6 +15,7 @@ class DemoRunner {
                FrameSounds& sounds)
         : demo_(d),
           keepDigests_(options.KeepDigests),
+          trace_(options.Trace || options.KeepDigests),
           out_(out),
           sounds_(sounds),
           session_(world::LevelFolder(options.Levels), 0) {}
@@ -59,6 +60,7 @@ class DemoRunner {
         if (session_.Screen() == app::Screen::LevelComplete) LevelComplete(lastOfStep);
         if (Ended()) return;
         if (!wasDead && session_.Game().Player.Dead) ++out_.Deaths;
+        if (!trace_) return sounds_.clear();
         const std::uint64_t digest = DigestFrame(session_.Game(), sounds_);
         sounds_.clear();
         out_.Trace.Add(digest);
@@ -80,6 +82,7 @@ class DemoRunner {
 
     const demo::Demo& demo_;
     const bool keepDigests_;
+    const bool trace_;
     Outcome& out_;
     FrameSounds& sounds_;
     app::Session session_;
