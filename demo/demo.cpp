@@ -96,7 +96,8 @@ void ParsePlayer(const std::vector<std::string_view>& words, Carried& c) {
     Expect(words, 4);
     c.Facing = static_cast<std::int32_t>(Number(words[1], 0, 3));
     c.KeyLatch = Number(words[2], 0, 1) != 0;
-    c.StepTimer = static_cast<std::int32_t>(Number(words[3], 0, 1'000'000));
+    // The step timer runs on below zero while the player stands (down to the smallest int32).
+    c.StepTimer = static_cast<std::int32_t>(Number(words[3], INT32_MIN, INT32_MAX));
 }
 
 // A line before "frames": how the demo began.

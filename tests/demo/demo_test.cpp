@@ -28,7 +28,7 @@ Demo Sample() {
     d.State.Variants = {1, 2, 3, 4, 0, 1, 2, 3};
     d.State.Facing = 3;
     d.State.KeyLatch = true;
-    d.State.StepTimer = 4;
+    d.State.StepTimer = INT32_MIN;
     d.Sound = false;
     world::FrameInput right, all;
     right.Right = true;
@@ -180,8 +180,17 @@ TEST_F(DemoFiles, AttemptsAreKeptAsLastAndFinishedOnesAsBestWhenShorter) {
     EXPECT_EQ(*best, *Kept(dir_ / "session.demo"));
     EXPECT_TRUE(replay::RunDemo(*best).Finished);
 
+    // An attempt after a respawn starts where the respawn left the world, and replays alone.
+    const std::string walks = solution.substr(solution.find("walk"));
+    PlayLevelOne(folder, "level 1\n5 right\n1 none\n1 enter\n9 none\nrespawn\n" + walks);
+    const std::optional<Demo> respawned = Kept(folder / "Level1-last.demo");
+    ASSERT_TRUE(respawned);
+    EXPECT_EQ(respawned->Frames(), best->Frames());
+    EXPECT_NE(respawned->State, best->State);  // the rolls and rhythms have moved on
+    EXPECT_TRUE(replay::RunDemo(*respawned).Finished);
+
     // A longer finish is the last demo but leaves the best alone.
-    PlayLevelOne(folder, "level 1\n7 none\n" + solution.substr(solution.find("walk")));
+    PlayLevelOne(folder, "level 1\n7 none\n" + walks);
     EXPECT_EQ(Kept(folder / "Level1-last.demo")->Frames(), best->Frames() + 7);
     EXPECT_EQ(*Kept(folder / "Level1-best.demo"), *best);
 }
