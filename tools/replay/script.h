@@ -5,8 +5,8 @@
 // blanks:
 //
 //   level 3          start on level 3 (default 1); before the first frame only
-//   seed 42          the seed of the world's random sequence (default 1); before the first frame
-//   only 12 right         hold Right for 12 frames; keys are up down left right (the arrows),
+//   seed 42          the seed of the world's random sequence (default 1); before the first frame only
+//   12 right         hold Right for 12 frames; keys are up down left right (the arrows),
 //                    w a s d, enter and space, several joined by "+" ("3 left+right"), or none
 //   wait 30          30 frames holding nothing, the same as "30 none"
 //   walk rrd 3l u    steps, one letter each (u d l r): one frame with the arrow held, one with
