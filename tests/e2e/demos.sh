@@ -3,7 +3,7 @@
 # fall on), then Escape; the session file and the level's last demo are both kept, and replayed
 # headless they end alike (the crystal beside the stair collected, the same final digest).
 # Watching: "--watch 1" shows level 1's proven solution up to its level-complete dialog. A demo
-# that is no demo gives one message and status 2 without opening a window.
+# that is no demo, or names a missing level, gives one message and status 2 without a window.
 game=$(realpath "$1")
 replay="$(dirname "$game")/tools/replay/replay"
 root=$PWD
@@ -23,6 +23,13 @@ status=0
 (cd "$work" && "$game" --play "$E2E_TMP/bad.demo") 2>"$E2E_TMP/bad.log" || status=$?
 [ "$status" = 2 ] || fail "a bad demo gave status $status, expected 2"
 grep -q "bad.demo: line 1: not a demo" "$E2E_TMP/bad.log" || fail "bad demo: $(cat "$E2E_TMP/bad.log")"
+
+printf 'game-demo 1\nlevel 77\nframes\nend 0\n' >"$E2E_TMP/far.demo"
+status=0
+(cd "$work" && "$game" --play "$E2E_TMP/far.demo") 2>"$E2E_TMP/far.log" || status=$?
+[ "$status" = 2 ] || fail "a demo of a missing level gave status $status, expected 2"
+grep -q "level 77, but lvl.Level77.dat cannot be read" "$E2E_TMP/far.log" ||
+    fail "missing level: $(cat "$E2E_TMP/far.log")"
 
 start_x
 launch_in "$work" "$game" --record "$E2E_TMP/session.demo"
