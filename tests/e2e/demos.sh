@@ -53,6 +53,25 @@ grep -q "collected 1 of 14" "$E2E_TMP/session.txt" || fail "replayed: $(cat "$E2
 [ "$(grep final "$E2E_TMP/session.txt")" = "$(grep final "$E2E_TMP/kept.txt")" ] ||
     fail "the session and the last demo end apart"
 
+# Playing the recording back, held still by Space: it begins with 600 idle frames (10 s), so a
+# picture unchanged 13 s after the pause shows the pause held; Space again lets the walk go on.
+awk '$1 == "frames" { body = 1 } body && $2 == "-" && !done { print "600 -"; add = 600 - $1; done = 1; next }
+     $1 == "end" { print "end", $2 + add; next } { print }' "$E2E_TMP/session.demo" >"$E2E_TMP/slow.demo"
+launch_in "$work" "$game" --play "$E2E_TMP/slow.demo"
+wait_pixel 10 "$id" 12 12 DDDDDD || fail "the played demo shows no play screen"
+sleep 1
+xdotool keydown space
+sleep 0.2
+release_keys space
+paused=$(window_sum "$id")
+sleep 13
+[ "$(window_sum "$id")" = "$paused" ] || fail "the demo went on while paused"
+xdotool keydown space
+sleep 0.2
+release_keys space
+wait_for 15 window_changed "$id" "$paused" || fail "the demo did not go on after the pause"
+quit_game "playing"
+
 launch_in "$work" "$game" --watch 1
 wait_pixel 120 "$id" $((416 + 100)) $((360 + 40)) "$OK_FACE" ||
     fail "watching level 1 never reached the level-complete dialog"
