@@ -67,6 +67,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         }
         if (word == "--fullscreen") {
             line.Window.Fullscreen = true;
+        } else if (word == "--record" || word == "--play" || word == "--watch") {
+            // Demos read their own options (app/demo_options.h); here they are only skipped.
+            if (++i >= argc) return Misuse(std::string(word) + " needs a value");
         } else if (word.substr(0, 7) == "--scale" && (word.size() == 7 || word[7] == '=')) {
             line = ReadScaleOption(word, i, argc, argv, line);
             if (line.What == CommandLine::Action::Misuse) return line;
@@ -79,12 +82,18 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 
 std::string UsageText(std::string_view program) {
     const std::string name(program);
-    return "Usage: " + name + " [--scale N] [--fullscreen]\n" + "       " + name +
+    return "Usage: " + name +
+           " [--scale N] [--fullscreen] [--record FILE | --play FILE | --watch N]\n" + "       " +
+           name +
            " --help | --version\n"
            "A tile game: dig, collect the crystals and find the way out.\n"
            "\n"
            "  --scale N      open the window at N times 1024 x 768 (N from 1 to 8)\n"
            "  --fullscreen   start full screen (F11 or Alt+Enter toggles it while playing)\n"
+           "  --record FILE  keep the whole session as a demo in FILE\n"
+           "  --play FILE    show the demo in FILE (Space pauses, + and - change the speed,\n"
+           "                 Right steps while paused, Escape ends)\n"
+           "  --watch N      show level N's proven solution\n"
            "  --help         show this text and end\n"
            "  --version      show the version and end\n"
            "\n"

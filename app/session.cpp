@@ -17,15 +17,18 @@ void Session::Start(std::int32_t levelNumber) {
     error_ = world::LoadLevel(game_, levels_);
     world::FindStart(game_);
     screen_ = error_ ? app::Screen::Error : app::Screen::Playing;
+    if (recorder_ && !error_) recorder_->Started(game_);
 }
 
 world::FrameEvents Session::Step(const world::FrameInput& input) {
     world::FrameEvents events = world::GameStep(game_, input, levels_);
+    if (recorder_) recorder_->Stepped(input, events, game_);
     Follow(events);
     return events;
 }
 
 world::FrameEvents Session::NextLevel() {
+    if (recorder_) recorder_->Entering(game_);
     world::FrameEvents events = world::EnterNextLevel(game_, levels_);
     Follow(events);
     return events;

@@ -22,6 +22,19 @@ enum class Screen {
     Ended,          // the game is over
 };
 
+// Told of every frame a session steps, to keep it as a demo. A session has none unless given one.
+class SessionRecorder {
+  public:
+    virtual ~SessionRecorder() = default;
+    // Start loaded the level: the game as it is before its first frame.
+    virtual void Started(const world::GameState& game) = 0;
+    // "nextlvl": the game as it is before the finishing frame goes on in the next level.
+    virtual void Entering(const world::GameState& before) = 0;
+    // One frame stepped with this input.
+    virtual void Stepped(const world::FrameInput& input, const world::FrameEvents& events,
+                         const world::GameState& after) = 0;
+};
+
 class Session {
   public:
     // A world seeded with `seed`, reading its levels from `levels`; nothing loaded yet.
@@ -42,6 +55,8 @@ class Session {
     world::GameState& Game() { return game_; }
     const world::GameState& Game() const { return game_; }
     const world::LevelFolder& Levels() const { return levels_; }
+    // The recorder told of every frame from now on (none: nothing is recorded); not owned.
+    void SetRecorder(SessionRecorder* recorder) { recorder_ = recorder; }
 
   private:
     void Follow(const world::FrameEvents& events);
@@ -50,6 +65,7 @@ class Session {
     world::GameState game_;
     app::Screen screen_ = app::Screen::Playing;
     std::optional<world::LevelError> error_;
+    SessionRecorder* recorder_ = nullptr;
 };
 
 }  // namespace app

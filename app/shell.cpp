@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/demo_show.h"
 #include "app/flags.h"
 #include "app/level_complete.h"
 #include "app/paused_notice.h"
@@ -102,9 +103,14 @@ void Shell::MenuFrame() {
 
 // The menu's objects go before play starts; the level is loaded and the play screen's toggles
 // added, showing the flags.
-void Shell::StartPlay(std::int32_t levelNumber) {
+void Shell::StartPlay(std::int32_t levelNumber, bool entered) {
     menu_.reset();
-    session_.Start(levelNumber);
+    if (entered) {
+        session_.Game().LevelNumber = levelNumber - 1;
+        session_.NextLevel();
+    } else {
+        session_.Start(levelNumber);
+    }
     presentation::ClearScreen();
     AddToggles();
     FollowSession();
@@ -123,7 +129,7 @@ void Shell::AddToggles() {
 }
 
 void Shell::PlayingFrame() {
-    StepWorld(controls_.ForWorld());
+    StepWorld(source_ ? source_() : controls_.ForWorld());
 }
 
 // The button is only there while the player is dead; a press restarts the level before the frame
@@ -132,9 +138,10 @@ void Shell::DeadFrame() {
     ProgramFlags& flags = Flags();
     flags.RespawnRequested = false;
     view_.RespawnGui.Update();
-    if (controls_.TakeConfirm()) HandleWidgetEvent("respawn");
-    world::FrameInput input = controls_.ForWorld();
-    input.Respawn = std::exchange(flags.RespawnRequested, false);
+    if (!source_ && controls_.TakeConfirm()) HandleWidgetEvent("respawn");
+    const bool pressed = std::exchange(flags.RespawnRequested, false);
+    world::FrameInput input = source_ ? source_() : controls_.ForWorld();
+    if (!source_) input.Respawn = pressed;
     StepWorld(input);
 }
 
@@ -222,7 +229,11 @@ void Shell::FollowSession() {
     BuildLevelCompleteDialog(*dialog_, LevelCodeTable{}, session_.Game().LevelNumber);
 }
 
-int RunGame(int argc, char** argv) {
+int RunGame(int argc, char** argv, const SolutionReader& solution) {
+    const world::LevelFolder levels("lvl");
+    std::optional<demo::Demo> shown;
+    if (const int status = DemoToShow(ReadDemoOptions(argc, argv), solution, levels, shown))
+        return status;
     RegisterSounds();
     gui::ShowErrorWindow(1, argc, argv);  // "ERROR" as argument 1: only the error window runs
     if (!presentation::OpenScreen(ScreenWidth, ScreenHeight, 32)) {
@@ -232,9 +243,12 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     {
-        Shell shell(world::LevelFolder("lvl"), presentation::TimerSeconds());
+        Shell shell(levels, presentation::TimerSeconds());
         shell.UseSettings(StartupSettings());
-        while (shell.Screen() != app::Screen::Ended) shell.Frame();
+        if (shown)
+            ShowDemo(shell, *shown);
+        else
+            PlayRecorded(shell, ReadDemoOptions(argc, argv).Record);
     }  // shutdown: the menu if still open, the timer, the play screen's GUI, the view
     presentation::CloseScreen();
     return 0;

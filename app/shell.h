@@ -4,17 +4,25 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/game_timer.h"
 #include "app/main_menu.h"
 #include "app/play_controls.h"
 #include "app/session.h"
+#include "demo/demo.h"
 #include "gui/frame_pacer.h"
 #include "gui/gui.h"
 #include "view/play_view.h"
 
 namespace app {
+
+// Level N's proven solution as a demo, or nothing and a message for the player.
+using SolutionReader =
+    std::function<std::optional<demo::Demo>(std::int32_t level, std::string* error)>;
 
 class Shell {
   public:
@@ -35,8 +43,13 @@ class Shell {
     void UseSettings(const Settings& settings) { controls_.Use(settings); }
     bool Paused() const { return controls_.Paused(); }
 
-    // Leaves the menu for play on this level (what the menu's play button leads to).
-    void StartPlay(std::int32_t levelNumber);
+    // Leaves the menu for play on this level (what the menu's play button leads to). Entered: as
+    // when the level before was finished and "nextlvl" pressed (a demo that began so).
+    void StartPlay(std::int32_t levelNumber, bool entered = false);
+    // Frames of play take their input from this instead of the keyboard and the button (a demo
+    // being shown); none: the player's.
+    void SetInputSource(std::function<world::FrameInput()> source) { source_ = std::move(source); }
+    gui::FramePacer& Pacer() { return pacer_; }
 
     // The frames of each screen, one call a frame.
     void MenuFrame();
@@ -70,10 +83,12 @@ class Shell {
     PlayControls controls_;  // keyboard and pads: the world's input, dialog keys, pause
     gui::CheckBox* soundToggle_ = nullptr;
     gui::CheckBox* musicToggle_ = nullptr;
+    std::function<world::FrameInput()> source_;
 };
 
 // Runs the whole program and returns its exit status: 0 on every way the game ends, 1 when no
 // window can be opened.
-int RunGame(int argc, char** argv);
+// `solution` gives level N's proven solution as a demo for "--watch N" (none: not available).
+int RunGame(int argc, char** argv, const SolutionReader& solution = {});
 
 }  // namespace app

@@ -6,14 +6,16 @@ cmake_minimum_required(VERSION 3.25)
 #   presentation/  the screen services: nothing of the game above them
 #   gui/           the toolkit: itself and the screen services
 #   zuplay/        the sound library: nothing of the game
+#   demo/          the demo format: itself and the world
 set(allowed_world "world")
 set(allowed_presentation "presentation")
 set(allowed_gui "gui;presentation")
 set(allowed_zuplay "zuplay")
-set(project_folders app world view gui presentation zuplay tools tests bench)
+set(allowed_demo "demo;world")
+set(project_folders app world demo view gui presentation zuplay tools tests bench)
 
 set(broken "")
-foreach(folder world presentation gui zuplay)
+foreach(folder world presentation gui zuplay demo)
     file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.inc)
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")

@@ -32,6 +32,9 @@ endif()
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/res ${PROJECT_SOURCE_DIR}/lvl
         DESTINATION ${CMAKE_INSTALL_DATADIR}/game)
+# The proven solutions, which "game --watch N" shows.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/levels/solutions
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/game/levels)
 set(game_app_id org.zuplay.Game)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/${game_app_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -2,6 +2,7 @@
 // free. Part of the game state, so a level, a seed and the input of every frame decide a run.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace world {
@@ -15,6 +16,14 @@ class RandomSequence {
     void Seed(double seed);
     // Uniform in [0, 1).
     double Next();
+
+    // The raw state, so a demo can start an attempt where the sequence stood (never all zeros).
+    std::array<std::uint64_t, 4> State() const {
+        return {state_[0], state_[1], state_[2], state_[3]};
+    }
+    void SetState(const std::array<std::uint64_t, 4>& state) {
+        for (int i = 0; i < 4; ++i) state_[i] = state[i];
+    }
 
   private:
     std::uint64_t NextBits();

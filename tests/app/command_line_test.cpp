@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/demo_options.h"
 #include "app/settings.h"
 
 namespace app {
@@ -59,7 +60,9 @@ TEST(CommandLineTest, MisuseNamesWhatWasWrong) {
                        {"--scale=2x"},
                        {"--scale="},
                        {"--scales=2"},
-                       {"--fullscreen", "-x"}}) {
+                       {"--fullscreen", "-x"},
+                       {"--record"},
+                       {"--scale", "2", "--watch"}}) {
         std::vector<const char*> argv{"game"};
         argv.insert(argv.end(), words.begin(), words.end());
         const CommandLine line = ParseCommandLine(static_cast<int>(argv.size()), argv.data());
@@ -74,6 +77,18 @@ TEST(CommandLineTest, WordsAfterTheOptionsAndTheErrorWindowModeAreLeftAlone) {
     EXPECT_EQ(Parse({"--scale", "2", "level", "--bogus"}).Window.Scale, 2);
     EXPECT_EQ(Parse({"--", "--bogus"}).What, Action::Play);
     EXPECT_NE(UsageText("game").find("--fullscreen"), std::string::npos);
+}
+
+TEST(CommandLineTest, DemoOptionsAreLeftToTheDemosAndTheirFilesMadeAbsolute) {
+    EXPECT_EQ(Parse({"--watch", "3", "--fullscreen"}).What, Action::Play);
+    EXPECT_TRUE(Parse({"--play", "--odd file", "--fullscreen"}).Window.Fullscreen);
+    std::vector<std::string> words{"game", "--record", "mine.demo", "--watch", "7"};
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    const std::vector<std::string> absolute = WithAbsoluteFiles(5, argv.data());
+    EXPECT_EQ(absolute[2], (std::filesystem::current_path() / "mine.demo").string());
+    EXPECT_EQ(absolute[4], "7");  // a level number stays as it is
+    EXPECT_EQ(ReadDemoOptions(5, argv.data()).Watch, 7);
 }
 
 class DataFolderTest : public ::testing::Test {

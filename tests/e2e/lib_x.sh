@@ -5,6 +5,8 @@
 set -euo pipefail
 
 E2E_TMP=$(mktemp -d /tmp/game-e2e.XXXXXX)
+# The game keeps a demo of every attempt in the user's data folder: keep the tests' out of it.
+export XDG_DATA_HOME="$E2E_TMP/data"
 XVFB_PID=""
 GAME_PID=""
 

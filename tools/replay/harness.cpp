@@ -11,35 +11,11 @@
 #include "app/session.h"
 #include "app/sound.h"
 #include "tools/replay/map_picture.h"
+#include "tools/replay/run_support.h"
 
 namespace replay {
 
 namespace {
-
-// Everything a run changes outside itself, put back when it ends.
-class Environment {
-  public:
-    explicit Environment(Outcome& out) {
-        app::ResetFlags();
-        sound_ = app::SetSoundCalls({nullptr,
-                                     [this, &out](std::string_view alias) {
-                                         ++out.SoundsPlayed[std::string(alias)];
-                                         if (IsWorldSound(alias)) Sounds.emplace_back(alias);
-                                     },
-                                     nullptr});
-    }
-    ~Environment() {
-        app::SetSoundCalls(std::move(sound_));
-        app::ResetFlags();
-    }
-    Environment(const Environment&) = delete;
-    Environment& operator=(const Environment&) = delete;
-
-    replay::FrameSounds Sounds;  // the world sounds of the frame being played
-
-  private:
-    app::SoundCalls sound_;
-};
 
 class Runner {
   public:
@@ -47,6 +23,7 @@ class Runner {
         : commands_(script.Commands),
           phase_(std::max(options.Phase, 0)),
           keepDigests_(options.KeepDigests),
+          record_(options.Record),
           out_(out),
           sounds_(sounds),
           session_(world::LevelFolder(options.Levels), out.Seed) {}
@@ -57,6 +34,10 @@ class Runner {
         world::GameState& g = session_.Game();
         for (std::int32_t& timer : g.ColumnTimers) timer = phase_ % g.FallDelay;
         g.LeakTimer = phase_ % (g.LeakDelay + 1);
+        if (record_ && !Ended()) {
+            record_->Started(g);
+            session_.SetRecorder(record_);
+        }
         return !Ended();
     }
 
@@ -67,22 +48,7 @@ class Runner {
         }
     }
 
-    void Report() {
-        const world::GameState& g = session_.Game();
-        out_.LevelNumber = g.LevelNumber;
-        out_.Dead = g.Player.Dead;
-        out_.Map = g.Map;
-        out_.PlayerX = g.Player.X;
-        out_.PlayerY = g.Player.Y;
-        out_.Collected = g.Collected;
-        out_.Needed = g.Needed;
-        out_.Dug = g.Dug;
-        out_.HasPickaxe = g.Player.HasPickaxe;
-        out_.HasTnt = g.Player.HasTnt;
-        out_.TntFuse = g.TntFuse;
-        out_.Trace.Final = DigestFrame(g, {});
-        if (const auto& error = session_.Error()) out_.FatalMessage = error->Message();
-    }
+    void Report() { ReportEnd(session_, out_); }
 
   private:
     // The run is over: a level could not be read, or it stopped on a dialog.
@@ -169,6 +135,7 @@ class Runner {
     const std::vector<Command>& commands_;
     const std::int32_t phase_;
     const bool keepDigests_;
+    app::SessionRecorder* const record_;
     Outcome& out_;
     FrameSounds& sounds_;
     app::Session session_;

@@ -22,6 +22,10 @@
 #include "tools/replay/trace.h"
 #include "world/level_map.h"
 
+namespace app {
+class SessionRecorder;
+}
+
 namespace replay {
 
 struct RunOptions {
@@ -32,6 +36,8 @@ struct RunOptions {
     std::int32_t Phase = 0;
     bool KeepDigests = false;  // keep every frame's digest in the outcome (FrameDigests)
     std::filesystem::path Levels = "lvl";  // the folder of the level files
+    // Told of every frame from the level's start on, phases set (to turn a script into a demo).
+    app::SessionRecorder* Record = nullptr;
 };
 
 // The seeds and phases a shipped solution must finish under: a solution that passes them all

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/level_codes.h"
+#include "tools/replay/demo_run.h"
 #include "tools/replay/harness.h"
 #include "tools/replay/map_picture.h"
 #include "tools/replay/shipped_runs.h"
@@ -25,6 +26,8 @@ constexpr const char* Usage =
     "       replay --traces\n"
     "       replay --show LEVELFILE\n"
     "       replay --make-level PICTURE LEVELFILE\n"
+    "       replay --demo [--digests] [--map] DEMO\n"
+    "       replay --to-demo [--level N] [--seed S] [--phase P] SCRIPT DEMO\n"
     "Plays each script once per seed (the script's own seed, or 1, when none is given) and\n"
     "prints how the run ended. WHAT is finished (default), dead or alive; the status is 0 when\n"
     "every run ended so and played every line as written, 1 otherwise, 2 for a bad command line\n"
@@ -33,7 +36,10 @@ constexpr const char* Usage =
     "finish under. Cells a picture does not reach become massive walls ('#').\n"
     "--digests prints the digest of every frame, one a line, to find where two runs part.\n"
     "--traces prints the traces of every shipped solution under the five trials and of the\n"
-    "campaign, as tests/world/traces.txt keeps them.\n";
+    "campaign, as tests/world/traces.txt keeps them.\n"
+    "--demo plays a demo file (docs/demos.md) and prints how it ended; the status is 0 when it\n"
+    "played to its end, 1 when it could not, 2 for a file that is no demo.\n"
+    "--to-demo plays the script and writes its run as a demo.\n";
 
 struct Options {
     std::optional<std::int32_t> Level;
@@ -43,6 +49,8 @@ struct Options {
     std::string Expect = "finished";
     bool Map = false;
     bool Digests = false;
+    bool Demo = false;
+    bool ToDemo = false;
     std::vector<std::string> Scripts;
 };
 
@@ -98,6 +106,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.Map = true;
         } else if (a == "--digests") {
             o.Digests = true;
+        } else if (a == "--demo") {
+            o.Demo = true;
+        } else if (a == "--to-demo") {
+            o.ToDemo = true;
         } else if (a == "--robust") {
             o.Robust = true;
         } else if (a == "--phase" && hasValue) {
@@ -163,7 +175,36 @@ int PrintTraces() {
     return 0;
 }
 
+int PlayDemo(const std::string& path, const Options& o) {
+    std::string error;
+    const std::optional<demo::Demo> d = replay::LoadDemo(path, &error);
+    if (!d) return Fail(error);
+    const replay::Outcome outcome = replay::RunDemo(*d, {"lvl", o.Digests});
+    for (std::uint64_t digest : outcome.FrameDigests)
+        std::printf("%016llx\n", (unsigned long long)digest);
+    std::printf("%s: %s", path.c_str(), replay::Describe(outcome, o.Map).c_str());
+    std::printf("final digest %016llx\n", (unsigned long long)outcome.Trace.Final);
+    return outcome.Problems.empty() && outcome.FatalMessage.empty() ? 0 : 1;
+}
+
+int ScriptToDemo(const Options& o) {
+    if (o.Scripts.size() != 2) return Fail("--to-demo takes a script and a demo file");
+    const std::optional<std::string> text = ReadText(o.Scripts[0]);
+    if (!text) return Fail("cannot read " + o.Scripts[0]);
+    std::string error;
+    const std::optional<replay::Script> script = replay::ParseScript(*text, &error);
+    if (!script) return Fail(o.Scripts[0] + ": " + error);
+    const double seed = o.Seeds.empty() ? script->Seed.value_or(1) : o.Seeds[0];
+    const std::optional<demo::Demo> d = replay::DemoOfScript(*script, {o.Level, seed, o.Phase});
+    if (!d) return Fail(o.Scripts[0] + ": its level cannot be read");
+    if (!demo::WriteDemoFile(o.Scripts[1], *d, &error)) return Fail(error);
+    return 0;
+}
+
 int PlayAll(const Options& o) {
+    if (o.Demo)
+        return o.Scripts.size() == 1 ? PlayDemo(o.Scripts[0], o) : Fail("--demo takes one file");
+    if (o.ToDemo) return ScriptToDemo(o);
     bool good = true;
     for (const std::string& path : o.Scripts) {
         const std::optional<bool> played = PlayScript(path, o);

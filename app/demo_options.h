@@ -1,0 +1,25 @@
+// The command-line options of demos: "--record FILE" keeps the whole session in FILE, "--play
+// FILE" shows a demo, "--watch N" shows level N's proven solution. Other arguments are left to
+// their own readers. Game thread.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace app {
+
+struct DemoOptions {
+    std::string Record;      // --record FILE
+    std::string Play;        // --play FILE
+    std::int32_t Watch = 0;  // --watch N (0: none)
+    std::string Error;       // what is wrong with them, for the player
+};
+
+DemoOptions ReadDemoOptions(int argc, char** argv);
+
+// The arguments with the files of --record and --play made absolute (from the working folder),
+// so they keep their meaning when the game changes into its data folder.
+std::vector<std::string> WithAbsoluteFiles(int argc, char** argv);
+
+}  // namespace app
