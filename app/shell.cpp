@@ -112,6 +112,7 @@ void Shell::StartPlay(std::int32_t levelNumber, bool entered) {
         session_.Start(levelNumber);
     }
     presentation::ClearScreen();
+    shown_.reset();
     AddToggles();
     FollowSession();
 }
@@ -156,12 +157,25 @@ void Shell::StepWorld(const world::FrameInput& input) {
 void Shell::EndPlayFrame() {
     gui_.Update();
     musicTimer_.Tick();
-    presentation::LockScreen();
-    view::DrawScene(session_.Game(), view_);
-    gui_.Draw();
-    presentation::UnlockScreen(-1, -1);
+    if (const Picture now = PictureNow(); shown_ != now) {
+        presentation::LockScreen();
+        view::DrawScene(session_.Game(), view_);
+        gui_.Draw();
+        presentation::UnlockScreen(-1, -1);
+        shown_ = now;
+    }
     pacer_.Wait();
     FollowSession();
+}
+
+Shell::Picture Shell::PictureNow() const {
+    const presentation::MouseState mouse = presentation::GetMouse();
+    Picture now;
+    now.Scene = view::SceneKeyOf(session_.Game());
+    now.Mouse = {mouse.X, mouse.Y, mouse.Buttons, mouse.Clip};
+    if (soundToggle_) now.Toggles[0] = soundToggle_->State;
+    if (musicToggle_) now.Toggles[1] = musicToggle_->State;
+    return now;
 }
 
 // The dialog stands over the last frame drawn; "nextlvl" lets the finishing frame go on in the
@@ -181,6 +195,7 @@ void Shell::LevelCompleteFrame() {
     presentation::LockScreen();
     dialog_->Draw();
     presentation::UnlockScreen(-1, -1);
+    shown_.reset();  // the dialog stands over the picture now
     pacer_.Wait();
 }
 
@@ -193,6 +208,7 @@ bool Shell::StandsStill() {
 
 // Play stands still: the last scene with "PAUSED" over it; the toggles still work.
 void Shell::PausedFrame() {
+    shown_.reset();  // "PAUSED" stands over the picture
     gui_.Update();
     presentation::LockScreen();
     view::DrawScene(session_.Game(), view_);

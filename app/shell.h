@@ -17,6 +17,7 @@
 #include "gui/frame_pacer.h"
 #include "gui/gui.h"
 #include "view/play_view.h"
+#include "view/scene.h"
 
 namespace app {
 
@@ -84,6 +85,17 @@ class Shell {
     gui::CheckBox* soundToggle_ = nullptr;
     gui::CheckBox* musicToggle_ = nullptr;
     std::function<world::FrameInput()> source_;
+
+    // What the last frame of play drawn showed: a frame that would show the same is not drawn
+    // again (the screen still holds it), which spares the frame's blits and the window's copy.
+    struct Picture {
+        view::SceneKey Scene;
+        std::array<std::int32_t, 4> Mouse{};    // the GUI's hover and press
+        std::array<std::uint8_t, 2> Toggles{};  // the sound and music check boxes
+        bool operator==(const Picture&) const = default;
+    };
+    Picture PictureNow() const;
+    std::optional<Picture> shown_;  // none: the screen holds something else
 };
 
 // Runs the whole program and returns its exit status: 0 on every way the game ends, 1 when no

@@ -130,6 +130,35 @@ void DrawScene(const world::GameState& game, PlayView& view) {
     DrawScorePanel(view.NeededPanel, game.Needed);
 }
 
+SceneKey SceneKeyOf(const world::GameState& game) {
+    SceneKey key;
+    for (std::int32_t i = 0; i < ViewColumns; ++i) {
+        for (std::int32_t j = 0; j < ViewRows; ++j) {
+            const std::int64_t mx = std::int64_t{game.Player.X} - PlayerViewColumn + i;
+            const std::int64_t my = std::int64_t{game.Player.Y} - PlayerViewRow + j;
+            const bool inside = mx >= 0 && my >= 0 && mx < world::MapSize && my < world::MapSize;
+            key.Cells[i * ViewRows + j] =
+                inside ? game.Map.At(static_cast<std::int32_t>(mx), static_cast<std::int32_t>(my))
+                       : world::Massive;
+        }
+    }
+    const world::Player& p = game.Player;
+    key.Pose = p.Dead ? -2 : p.StepTimer <= 0 ? -1 : static_cast<std::int32_t>(p.Facing);
+    key.Pickaxe = p.HasPickaxe;
+    key.Tnt = p.HasTnt;
+    key.ExitOpen = game.ExitIsOpen();
+    key.Counters = {game.Collected, game.Dug, game.Needed};
+    for (int s = 0; s < world::FlameSlots; ++s) {
+        const world::Flame& flame = game.Flames.Slots[s];
+        if (flame.Countdown < 0 || flame.Countdown >= FlameFrameCount) continue;  // not drawn
+        const PixelPosition at = FlamePosition(flame);
+        key.Flames[3 * s] = flame.Countdown + 1;
+        key.Flames[3 * s + 1] = at.X;
+        key.Flames[3 * s + 2] = at.Y;
+    }
+    return key;
+}
+
 PixelPosition FlamePosition(const world::Flame& flame) {
     const std::int64_t column = std::int64_t{flame.X} - flame.AnchorX + PlayerViewColumn;
     const std::int64_t row = std::int64_t{flame.Y} - flame.AnchorY + PlayerViewRow;

@@ -34,6 +34,22 @@ CellLook LookOfCell(world::Cell cell, bool exitOpen);
 // The whole frame, redrawn from nothing; nothing of the previous frame is reused.
 void DrawScene(const world::GameState& game, PlayView& view);
 
+// Everything of a game state that DrawScene's picture depends on (the view's pictures aside): two
+// states with equal keys draw the same pixels, so a frame whose key has not changed need not be
+// drawn again.
+struct SceneKey {
+    std::array<world::Cell, ViewColumns * ViewRows> Cells{};  // the view's cells, walls beyond
+    std::int32_t Pose = 0;  // the player's sprite, the dead notice, or the step pose's facing
+    bool Pickaxe = false;
+    bool Tnt = false;
+    bool ExitOpen = false;
+    std::array<std::int32_t, 3> Counters{};                    // collected, dug, needed
+    std::array<std::int64_t, 3 * world::FlameSlots> Flames{};  // picture and place of each
+
+    bool operator==(const SceneKey&) const = default;
+};
+SceneKey SceneKeyOf(const world::GameState& game);
+
 // Where a flame burns on the screen: its cell seen from where the player stood when it started,
 // so a flame stays put on the screen while the player walks on.
 struct PixelPosition {

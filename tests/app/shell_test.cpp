@@ -62,17 +62,32 @@ TEST_F(ShellTest, StartPlayPlacesThePlayerAndAddsTheToggles) {
     EXPECT_EQ(*Flags().MusicToggleState, 1);
 }
 
-TEST_F(ShellTest, FramesDrawTheSceneWithTheTogglesOnTopAtSixtyASecond) {
+TEST_F(ShellTest, FramesDrawTheSceneWithTheTogglesOnTopAtSixtyASecondWhenItChanges) {
     S().StartPlay(1);
     MarkDeadNotice();
     const int shown = test::pt::ShownFrames();
     const double slept = test::pt::SleptMilliseconds();
     for (int frame = 0; frame < 120; ++frame) S().Frame();
-    EXPECT_EQ(test::pt::ShownFrames(), shown + 120);               // one whole frame each
+    // A picture that does not change is drawn once and stays on the screen; the frames go on.
+    EXPECT_EQ(test::pt::ShownFrames(), shown + 1);
     EXPECT_GE(test::pt::SleptMilliseconds() - slept, 119 * 16.0);  // paced at 60 a second
     EXPECT_EQ(At(12, 12), 0xDDDDDDu);                              // label face over the scene
     EXPECT_EQ(At(115 + 7, 9 + 7), 0x000000u);                      // the sound toggle's cross
     EXPECT_FALSE(DeadNoticeShown());
+
+    // What changes the picture draws it again: a step, the pointer, a counter.
+    Frames(S(), {presentation::scan::Down});
+    EXPECT_EQ(test::pt::ShownFrames(), shown + 2);
+    Frames(S(), {}, 3);  // the step pose, then standing
+    const int standing = test::pt::ShownFrames();
+    S().Frame();
+    EXPECT_EQ(test::pt::ShownFrames(), standing);
+    SetMouse(300, 300, 0);
+    S().Frame();
+    EXPECT_EQ(test::pt::ShownFrames(), standing + 1);
+    Game().Collected = 3;
+    S().Frame();
+    EXPECT_EQ(test::pt::ShownFrames(), standing + 2);
 
     Frames(S(), {presentation::scan::Enter});  // giving up
     EXPECT_EQ(S().Screen(), Screen::Dead);
