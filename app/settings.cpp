@@ -163,7 +163,7 @@ Settings ParseSettings(std::string_view text, std::vector<std::string>& problems
 }
 
 std::string SettingsPath(const char* xdgConfigHome, const char* home) {
-    // The base directory specification asks for an absolute path; anything else is ignored.
+    // XDG_CONFIG_HOME counts only as an absolute path (the desktop convention); else ~/.config.
     if (xdgConfigHome && xdgConfigHome[0] == '/')
         return std::string(xdgConfigHome) + "/game/settings.ini";
     if (home && home[0]) return std::string(home) + "/.config/game/settings.ini";

@@ -146,7 +146,6 @@ SceneKey SceneKeyOf(const world::GameState& game) {
     key.Pose = p.Dead ? -2 : p.StepTimer <= 0 ? -1 : static_cast<std::int32_t>(p.Facing);
     key.Pickaxe = p.HasPickaxe;
     key.Tnt = p.HasTnt;
-    key.ExitOpen = game.ExitIsOpen();
     key.Counters = {game.Collected, game.Dug, game.Needed};
     for (int s = 0; s < world::FlameSlots; ++s) {
         const world::Flame& flame = game.Flames.Slots[s];

@@ -42,7 +42,6 @@ struct SceneKey {
     std::int32_t Pose = 0;  // the player's sprite, the dead notice, or the step pose's facing
     bool Pickaxe = false;
     bool Tnt = false;
-    bool ExitOpen = false;
     std::array<std::int32_t, 3> Counters{};                    // collected, dug, needed
     std::array<std::int64_t, 3 * world::FlameSlots> Flames{};  // picture and place of each
 
