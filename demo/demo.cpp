@@ -8,6 +8,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "world/file_write.h"
+
 namespace demo {
 
 namespace {
@@ -297,21 +299,7 @@ std::optional<std::string> ReadDemoFile(const std::string& path, std::string* er
 }
 
 bool WriteDemoFile(const std::string& path, const Demo& demo, std::string* error) {
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << DemoText(demo);
-        if (!out.flush()) {
-            if (error) *error = "cannot write " + temporary;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec && error) *error = "cannot write " + path + ": " + ec.message();
-    return !ec;
+    return world::WriteFileAtomically(path, DemoText(demo), error);
 }
 
 }  // namespace demo

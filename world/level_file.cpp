@@ -97,12 +97,20 @@ LevelMap ParseLevelText(std::string_view text) {
     return ReadCells(in);
 }
 
+LevelFolder LevelFolder::OneFile(std::filesystem::path file, std::int64_t levelNumber) {
+    LevelFolder folder(std::move(file));
+    folder.only_ = levelNumber;
+    return folder;
+}
+
 std::filesystem::path LevelFolder::FileOf(std::int64_t levelNumber) const {
+    if (only_) return levelNumber == *only_ ? folder_ : std::filesystem::path();
     return folder_ / ("Level" + std::to_string(levelNumber) + ".dat");
 }
 
 std::string LevelFolder::NameOf(std::int64_t levelNumber) const {
-    if (folder_ == "lvl") return LevelPath(levelNumber);
+    if (only_ && levelNumber != *only_) return "Level" + std::to_string(levelNumber) + ".dat";
+    if (folder_ == "lvl" && !only_) return LevelPath(levelNumber);
     return FileOf(levelNumber).string();
 }
 

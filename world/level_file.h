@@ -29,6 +29,9 @@ LevelMap ParseLevelText(std::string_view text);
 class LevelFolder {
   public:
     explicit LevelFolder(std::filesystem::path folder = "lvl") : folder_(std::move(folder)) {}
+    // One level file played on its own as level `levelNumber` (a level made outside lvl/, an
+    // edit being tried): every other number names no file.
+    static LevelFolder OneFile(std::filesystem::path file, std::int64_t levelNumber = 1);
 
     std::filesystem::path FileOf(std::int64_t levelNumber) const;
     // The file as messages name it: "lvl\Level7.dat" for the game's own folder.
@@ -37,6 +40,7 @@ class LevelFolder {
 
   private:
     std::filesystem::path folder_;
+    std::optional<std::int64_t> only_;  // OneFile: the one number, and folder_ is the file
 };
 
 // Reads the level file of LevelNumber into Map and recounts Needed; nothing else changes. An

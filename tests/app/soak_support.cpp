@@ -18,7 +18,7 @@
 #include "presentation/screen_services.h"
 #include "presentation/screen_testing.h"
 #include "tests/app/play_test_support.h"
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 #include "tools/replay/script.h"
 #include "world/level_file.h"
 
@@ -50,7 +50,7 @@ std::string Describe(const world::GameState& g) {
     s << "level " << g.LevelNumber << ", player (" << g.Player.X << ", " << g.Player.Y << ")"
       << (g.Player.Dead ? " dead" : "") << ", collected " << g.Collected << " of " << g.Needed
       << ", fuse " << g.TntFuse << "\n"
-      << replay::CroppedPictureOfMap(g.Map, g.Player.X, g.Player.Y);
+      << world::CroppedPictureOfMap(g.Map, g.Player.X, g.Player.Y);
     return s.str();
 }
 

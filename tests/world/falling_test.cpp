@@ -87,8 +87,8 @@ TEST_F(FallingTest, ObjectsRollOffHardCellsButNotOffEarth) {
         const int x = 1 + 3 * i;
         RollSideways(*game_, x, Stone);
         const bool rolls = expected[i] != '.';
-        EXPECT_EQ(At(x, 0), rolls ? Empty : Stone) << "on " << replay::CellSymbol(At(x, 1));
-        EXPECT_EQ(At(x + 1, 0), rolls ? Stone : Empty) << "on " << replay::CellSymbol(At(x, 1));
+        EXPECT_EQ(At(x, 0), rolls ? Empty : Stone) << "on " << world::CellSymbol(At(x, 1));
+        EXPECT_EQ(At(x + 1, 0), rolls ? Stone : Empty) << "on " << world::CellSymbol(At(x, 1));
     }
 }
 

@@ -13,7 +13,7 @@ class LevelCompleteTest : public WorldTest {
     static constexpr std::int32_t FirstLevel = 7;
 
     void WriteLevel(std::int32_t number, std::string_view picture) {
-        auto map = replay::MapFromPicture(picture, Massive);
+        auto map = world::MapFromPicture(picture, Massive);
         ASSERT_TRUE(map);
         temp_.Write(number, *map);
     }

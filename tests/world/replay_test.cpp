@@ -9,7 +9,7 @@
 #include "presentation/screen_services.h"
 #include "tests/world/world_test_support.h"
 #include "tools/replay/harness.h"
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 #include "tools/replay/script.h"
 #include "world/level_file.h"
 

@@ -18,7 +18,7 @@
 #include "app/flags.h"
 #include "app/sound.h"
 #include "app/sound_bank.h"
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 #include "world/falling.h"
 #include "world/game_step.h"
 #include "world/level_file.h"
@@ -62,7 +62,7 @@ class TempLevels {
         std::ofstream(Folder().FileOf(number), std::ios::binary) << text;
     }
     void Write(std::int64_t number, const LevelMap& map) const {
-        Write(number, replay::LevelFileText(map));
+        Write(number, world::LevelFileText(map));
     }
 
   private:
@@ -85,7 +85,7 @@ class WorldTest : public ::testing::Test {
     // The player starts on the stair, or at (1, 1) without one; Needed is counted as a load does.
     void Load(std::string_view picture) {
         std::string error;
-        auto map = replay::MapFromPicture(picture, Massive, &error);
+        auto map = world::MapFromPicture(picture, Massive, &error);
         ASSERT_TRUE(map) << error;
         game_->Map = *map;
         game_->Needed = CountNeeded(game_->Map);

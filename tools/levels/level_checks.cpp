@@ -7,9 +7,9 @@
 #include <set>
 
 #include "tools/levels/level_files.h"
-#include "tools/levels/level_source.h"
 #include "tools/replay/script.h"
 #include "world/level_file.h"
+#include "world/level_source.h"
 
 namespace levels {
 
@@ -50,8 +50,8 @@ class Checker {
     void CheckSource(std::int32_t n, const std::filesystem::path& path) {
         std::string error;
         const std::optional<std::string> text = ReadTextFile(path);
-        const std::optional<LevelSource> source =
-            text ? ParseLevelSource(*text, &error) : std::nullopt;
+        const std::optional<world::LevelSource> source =
+            text ? world::ParseLevelSource(*text, &error) : std::nullopt;
         if (!source) return Fail(path, text ? error : "cannot be read");
         CheckTitle(path, source->Title);
         CheckStairs(n, path, source->Map);

@@ -6,10 +6,10 @@
 
 #include "app/level_codes.h"
 #include "tools/levels/level_files.h"
-#include "tools/levels/level_source.h"
 #include "tools/replay/harness.h"
-#include "tools/replay/map_picture.h"
 #include "world/level_file.h"
+#include "world/level_source.h"
+#include "world/map_picture.h"
 
 namespace levels {
 
@@ -51,7 +51,7 @@ std::optional<std::int64_t> SolutionFrames(const std::filesystem::path& path) {
 }
 
 void MeasureCave(const world::LevelMap& map, IndexEntry& entry) {
-    const std::string picture = replay::CroppedPictureOfMap(map);
+    const std::string picture = world::CroppedPictureOfMap(map);
     entry.Width = static_cast<std::int32_t>(picture.find('\n'));
     entry.Height = static_cast<std::int32_t>(std::count(picture.begin(), picture.end(), '\n'));
 }
@@ -66,7 +66,7 @@ IndexEntry Describe(std::int32_t n, const world::LevelMap& map, const LevelFolde
     MeasureCave(map, entry);
     const std::string name = "Level" + std::to_string(n) + ".txt";
     if (const auto text = ReadTextFile(folders.Sources / name)) {
-        if (const auto source = ParseLevelSource(*text)) {
+        if (const auto source = world::ParseLevelSource(*text)) {
             entry.Title = source->Title;
             entry.Notes = source->Notes;
         }

@@ -12,10 +12,10 @@
 #include "tools/levels/level_files.h"
 #include "tools/levels/level_index.h"
 #include "tools/levels/level_picture.h"
-#include "tools/levels/level_source.h"
 #include "tools/levels/png_writer.h"
-#include "tools/replay/map_picture.h"
 #include "world/level_file.h"
+#include "world/level_source.h"
+#include "world/map_picture.h"
 
 namespace {
 
@@ -44,9 +44,9 @@ int Compile(const Arguments& args) {
     const std::optional<std::string> text = levels::ReadTextFile(args[0]);
     if (!text) return Fail("cannot read " + args[0]);
     std::string error;
-    const std::optional<levels::LevelSource> source = levels::ParseLevelSource(*text, &error);
+    const std::optional<world::LevelSource> source = world::ParseLevelSource(*text, &error);
     if (!source) return Fail(args[0] + ": " + error);
-    if (!levels::WriteTextFile(args[1], replay::LevelFileText(source->Map)))
+    if (!levels::WriteTextFile(args[1], world::LevelFileText(source->Map)))
         return Fail("cannot write " + args[1]);
     return 0;
 }
@@ -55,7 +55,7 @@ int Compile(const Arguments& args) {
 std::optional<std::string> UnwritableCell(const world::LevelMap& map) {
     for (std::int32_t x = 0; x < world::MapSize; ++x)
         for (std::int32_t y = 0; y < world::MapSize; ++y)
-            if (replay::CellSymbol(map.At(x, y)) == '?')
+            if (world::CellSymbol(map.At(x, y)) == '?')
                 return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") holds code " +
                        std::to_string(world::CodeOf(map.At(x, y))) +
                        ", which no source character stands for";
@@ -68,7 +68,7 @@ int Decompile(const Arguments& args) {
     if (const auto problem = UnwritableCell(*map)) return Fail(args[0] + ": " + *problem);
     const std::string title =
         args.size() > 1 ? args[1] : std::filesystem::path(args[0]).stem().string();
-    std::fputs(levels::WriteLevelSource({title, "", *map}).c_str(), stdout);
+    std::fputs(world::WriteLevelSource({title, "", *map}).c_str(), stdout);
     return 0;
 }
 

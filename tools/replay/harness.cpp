@@ -10,7 +10,7 @@
 #include "app/input.h"
 #include "app/session.h"
 #include "app/sound.h"
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 #include "tools/replay/run_support.h"
 
 namespace replay {

@@ -12,7 +12,7 @@
 #include "app/level_codes.h"
 #include "tools/replay/demo_run.h"
 #include "tools/replay/harness.h"
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 #include "tools/replay/shipped_runs.h"
 #include "world/level_file.h"
 
@@ -70,7 +70,7 @@ int Fail(const std::string& message) {
 int ShowLevel(const std::string& path) {
     const std::optional<world::LevelMap> map = world::ReadLevelFile(path);
     if (!map) return Fail("cannot read " + path);
-    std::fputs(replay::CroppedPictureOfMap(*map).c_str(), stdout);
+    std::fputs(world::CroppedPictureOfMap(*map).c_str(), stdout);
     return 0;
 }
 
@@ -79,10 +79,10 @@ int MakeLevel(const std::string& picturePath, const std::string& levelPath) {
     if (!picture) return Fail("cannot read " + picturePath);
     std::string error;
     const std::optional<world::LevelMap> map =
-        replay::MapFromPicture(*picture, world::Massive, &error);
+        world::MapFromPicture(*picture, world::Massive, &error);
     if (!map) return Fail(picturePath + ": " + error);
     std::ofstream out(levelPath, std::ios::binary);
-    out << replay::LevelFileText(*map);
+    out << world::LevelFileText(*map);
     if (!out.flush()) return Fail("cannot write " + levelPath);
     return 0;
 }

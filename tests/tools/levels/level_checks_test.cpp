@@ -8,11 +8,14 @@
 
 #include "tests/tools/levels/level_tool_support.h"
 #include "tools/levels/level_checks.h"
-#include "tools/levels/level_source.h"
-#include "tools/replay/map_picture.h"
+#include "world/level_source.h"
+#include "world/map_picture.h"
 
 namespace levels {
 namespace {
+
+using world::ParseLevelSource;
+using world::WriteLevelSource;
 
 using test::ScratchLevels;
 
@@ -25,7 +28,7 @@ void AddLevel(const ScratchLevels& tree, int n, const std::string& title,
               const std::string& picture = "#####\n#^*v#\n#####\n") {
     const std::string source = SourceText(title, picture);
     tree.Write(tree.Source(n), source);
-    tree.Write(tree.LevelFile(n), replay::LevelFileText(ParseLevelSource(source)->Map));
+    tree.Write(tree.LevelFile(n), world::LevelFileText(ParseLevelSource(source)->Map));
     tree.Write(tree.Solution(n),
                "# Level " + std::to_string(n) + "\nlevel " + std::to_string(n) + "\nwalk rr\n");
 }

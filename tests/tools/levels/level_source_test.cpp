@@ -5,12 +5,15 @@
 #include <string>
 
 #include "tools/levels/level_files.h"
-#include "tools/levels/level_source.h"
-#include "tools/replay/map_picture.h"
 #include "world/level_file.h"
+#include "world/level_source.h"
+#include "world/map_picture.h"
 
 namespace levels {
 namespace {
+
+using world::ParseLevelSource;
+using world::WriteLevelSource;
 
 constexpr const char* Small =
     "# a comment before the header\n"
@@ -96,7 +99,7 @@ TEST(LevelSource, DecompilingAndCompilingGivesTheSameLevelFile) {
         const world::LevelMap map = world::ParseLevelText(*text);
         const auto decompiled = ParseLevelSource(WriteLevelSource({"Any", "", map}));
         ASSERT_TRUE(decompiled) << path;
-        EXPECT_EQ(replay::LevelFileText(decompiled->Map), *text) << path;
+        EXPECT_EQ(world::LevelFileText(decompiled->Map), *text) << path;
     }
 }
 

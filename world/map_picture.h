@@ -15,7 +15,7 @@
 
 #include "world/level_map.h"
 
-namespace replay {
+namespace world {
 
 char CellSymbol(world::Cell cell);
 std::optional<world::Cell> SymbolCell(char symbol);
@@ -40,4 +40,4 @@ std::optional<world::LevelMap> MapFromPicture(std::string_view picture, world::C
 // commas.
 std::string LevelFileText(const world::LevelMap& map);
 
-}  // namespace replay
+}  // namespace world

@@ -1,11 +1,11 @@
 // Text pictures of maps; see map_picture.h.
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace replay {
+namespace world {
 
 namespace {
 
@@ -116,4 +116,4 @@ std::string LevelFileText(const world::LevelMap& map) {
     return text;
 }
 
-}  // namespace replay
+}  // namespace world

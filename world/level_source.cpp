@@ -1,12 +1,12 @@
 // Reading and writing level sources; see level_source.h.
-#include "tools/levels/level_source.h"
+#include "world/level_source.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "tools/replay/map_picture.h"
+#include "world/map_picture.h"
 
-namespace levels {
+namespace world {
 
 namespace {
 
@@ -85,7 +85,7 @@ void ReadPictureRow(const Line& line, std::int32_t y, world::LevelMap& map) {
         const std::string column = " in column " + std::to_string(x + 1);
         if (symbol == '@')
             Refuse(line, "'@'" + column + ": the player appears on the start stair '^'");
-        const std::optional<world::Cell> cell = replay::SymbolCell(symbol);
+        const std::optional<world::Cell> cell = world::SymbolCell(symbol);
         if (!cell) Refuse(line, "unknown cell '" + std::string(1, symbol) + "'" + column);
         map.At(static_cast<std::int32_t>(x), y) = *cell;
     }
@@ -118,7 +118,7 @@ std::optional<LevelSource> ParseLevelSource(std::string_view text, std::string* 
 std::string WriteLevelSource(const LevelSource& source) {
     std::string text = "title: " + source.Title + "\n";
     if (!source.Notes.empty()) text += "notes: " + source.Notes + "\n";
-    return text + "map:\n" + replay::CroppedPictureOfMap(source.Map);
+    return text + "map:\n" + world::CroppedPictureOfMap(source.Map);
 }
 
-}  // namespace levels
+}  // namespace world

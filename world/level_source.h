@@ -10,7 +10,7 @@
 //   #^ .*. v#
 //   #########
 //
-// The picture uses the legend of tools/replay/map_picture.h; line y is row y, character x is
+// The picture uses the legend of world/map_picture.h; line y is row y, character x is
 // column x. Cells it does not reach are massive walls.
 #pragma once
 
@@ -20,7 +20,7 @@
 
 #include "world/level_map.h"
 
-namespace levels {
+namespace world {
 
 struct LevelSource {
     std::string Title;
@@ -36,4 +36,4 @@ std::optional<LevelSource> ParseLevelSource(std::string_view text, std::string* 
 // cave (the solid massive wall to the right and below is left out).
 std::string WriteLevelSource(const LevelSource& source);
 
-}  // namespace levels
+}  // namespace world
