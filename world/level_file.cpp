@@ -97,6 +97,24 @@ LevelMap ParseLevelText(std::string_view text) {
     return ReadCells(in);
 }
 
+namespace {
+
+std::filesystem::path Beside(const std::filesystem::path& levelFile, const char* extension) {
+    std::filesystem::path file = levelFile;
+    if (file.extension() == ".txt" || file.extension() == ".demo") return file += extension;
+    return file.replace_extension(extension);
+}
+
+}  // namespace
+
+std::filesystem::path SourceBeside(const std::filesystem::path& levelFile) {
+    return Beside(levelFile, ".txt");
+}
+
+std::filesystem::path DemoBeside(const std::filesystem::path& levelFile) {
+    return Beside(levelFile, ".demo");
+}
+
 LevelFolder LevelFolder::OneFile(std::filesystem::path file, std::int64_t levelNumber) {
     LevelFolder folder(std::move(file));
     folder.only_ = levelNumber;

@@ -24,6 +24,13 @@ std::optional<LevelMap> ReadLevelFile(const std::filesystem::path& path);
 // The same reading rules over text already in memory (tests, tools).
 LevelMap ParseLevelText(std::string_view text);
 
+// The files that travel with a level file made outside lvl/, beside it under the same name: its
+// readable source ("castle.dat" -> "castle.txt") and the demo that proves it can be finished
+// ("castle.demo"). A level file already named like one of them keeps its whole name and gains the
+// extension ("notes.txt" -> "notes.txt.txt"), so the three never coincide.
+std::filesystem::path SourceBeside(const std::filesystem::path& levelFile);
+std::filesystem::path DemoBeside(const std::filesystem::path& levelFile);
+
 // The folder the numbered level files are read from: "lvl" of the working directory for the
 // game; a folder of their own for tests and tools.
 class LevelFolder {
