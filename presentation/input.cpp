@@ -98,6 +98,13 @@ std::string ReadKey() {
     });
 }
 
+std::string PeekKey() {
+    return WithInput([](detail::InputState& in) {
+        if (in.Head == in.Tail) return std::string();
+        return KeyText(in.Ring[in.Head]);
+    });
+}
+
 int WaitKey() {
     for (;;) {
         const std::string key = ReadKey();

@@ -159,9 +159,13 @@ inline constexpr int Down = 80;
 // -1 while the key is held, else 0 (codes outside 0..127 give 0).
 int IsKeyDown(int scanCode);
 
-// Takes the oldest typed key: "" when none; one character (8 Backspace, 13 Enter, 27 Escape, the
-// typed character otherwise); or "\xFF" followed by the scan code for other keys.
+// Takes the oldest typed key: "" when none; one character (8 Backspace, 13 Enter, 27 Escape, a
+// control character 1..26 for Ctrl with a letter other than H, I and M, the typed character
+// otherwise); or "\xFF" followed by the scan code for other keys.
 std::string ReadKey();
+// The key ReadKey would take, left in place: a screen's shortcuts can take theirs and leave the
+// rest to a focused text field.
+std::string PeekKey();
 
 // Waits until a key is typed (looking every 20 ms), takes it and returns the code of its first
 // character.

@@ -79,6 +79,15 @@ bool IsExtendedKey(SDL_Scancode code, Uint16 mod) {
     return keypadDigit && !(mod & KMOD_NUM);
 }
 
+// Ctrl with a letter types its control character, as on a terminal (Ctrl+S is 19): text input
+// drops it, and shortcuts need it typed, since a quick press may come and go between two frames.
+// Ctrl+H, Ctrl+I and Ctrl+M would read as Backspace, Tab and Enter, so they type nothing.
+TypedKey ControlCharacter(SDL_Keycode sym, Uint16 mod) {
+    if ((mod & KMOD_CTRL) == 0 || (mod & KMOD_ALT) != 0 || sym < SDLK_a || sym > SDLK_z) return 0;
+    if (sym == SDLK_h || sym == SDLK_i || sym == SDLK_m) return 0;
+    return static_cast<TypedKey>(sym - SDLK_a + 1);
+}
+
 WindowOptions requestedOptions;  // set on the game thread before the window's thread starts
 
 }  // namespace
@@ -583,6 +592,8 @@ void Window::Impl::HandleKey(const SDL_KeyboardEvent& key, bool down) {
         default:
             break;
     }
+    if (const TypedKey control = ControlCharacter(key.keysym.sym, key.keysym.mod))
+        return in.PushKey(control);
     // Keys that type characters arrive again as text input; only the others go in here.
     if (code > 0 && IsExtendedKey(key.keysym.scancode, key.keysym.mod))
         in.PushKey(ExtendedKey(code));

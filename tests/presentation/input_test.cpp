@@ -35,6 +35,18 @@ TEST_F(InputTest, TypedKeysComeOutOldestFirstInTheirEncodings) {
     EXPECT_EQ(ReadKey(), "");
 }
 
+TEST_F(InputTest, PeekingLeavesTheOldestKeyForTheNextRead) {
+    EXPECT_EQ(PeekKey(), "");
+    testing::TypeKey("\x13");  // Ctrl+S
+    testing::TypeKey("s");
+    EXPECT_EQ(PeekKey(), "\x13");
+    EXPECT_EQ(PeekKey(), "\x13");
+    EXPECT_EQ(ReadKey(), "\x13");
+    EXPECT_EQ(PeekKey(), "s");
+    EXPECT_EQ(ReadKey(), "s");
+    EXPECT_EQ(PeekKey(), "");
+}
+
 TEST_F(InputTest, AFullRingKeepsTheLastFifteenKeys) {
     for (char c = 'a'; c < 'a' + 20; ++c) testing::TypeKey(std::string(1, c));
     std::string read;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "tests/world/world_test_support.h"
+#include "world/file_write.h"
 #include "world/level_file.h"
+#include "world/map_picture.h"
 
 namespace world {
 namespace {
@@ -139,6 +142,45 @@ TEST_F(LevelFileTest, AMissingFileIsAnErrorNamingItAndLeavesTheGameAsItWas) {
     EXPECT_EQ(LevelPath(12), "lvl\\Level12.dat");
     EXPECT_EQ(LevelPath(2147483648LL), "lvl\\Level2147483648.dat");
     EXPECT_EQ(LevelFolder().NameOf(7000001), "lvl\\Level7000001.dat");
+}
+
+// A level played on its own answers to its number only; another number names no file, so finishing
+// it can never wander into some other level.
+TEST_F(LevelFileTest, AOneFileFolderServesItsFileUnderItsNumberOnly) {
+    LevelMap map;
+    map.At(5, 6) = StairUp;
+    const std::filesystem::path file = temp_.Dir() / "castle.dat";
+    ASSERT_TRUE(WriteFileAtomically(file, LevelFileText(map)));
+    const LevelFolder one = LevelFolder::OneFile(file, 3);
+    ASSERT_TRUE(one.Read(3));
+    EXPECT_EQ(one.Read(3)->Cells, map.Cells);
+    EXPECT_EQ(one.NameOf(3), file.string());
+    EXPECT_FALSE(one.Read(4));
+    EXPECT_FALSE(one.Read(1));
+    EXPECT_EQ(SourceBeside(file), temp_.Dir() / "castle.txt");
+    EXPECT_EQ(DemoBeside(file), temp_.Dir() / "castle.demo");
+    EXPECT_EQ(SourceBeside("a/notes.txt"), "a/notes.txt.txt");
+    EXPECT_EQ(DemoBeside("a/run.demo"), "a/run.demo.demo");
+}
+
+TEST_F(LevelFileTest, AnAtomicWriteReplacesWholeOrLeavesTheOldFileAndSaysWhy) {
+    const std::filesystem::path file = temp_.Dir() / "kept.txt";
+    ASSERT_TRUE(WriteFileAtomically(file, "old"));
+    ASSERT_TRUE(WriteFileAtomically(file, "new text"));
+    std::string error;
+    // A folder where the file should be: the rename fails, the folder stays as it was.
+    const std::filesystem::path folder = temp_.Dir() / "folder";
+    std::filesystem::create_directories(folder / "inside");
+    EXPECT_FALSE(WriteFileAtomically(folder, "x", &error));
+    EXPECT_TRUE(error.starts_with("cannot write " + folder.string() + ": ")) << error;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "inside"));
+    // Under a regular file nothing can be created at all.
+    EXPECT_FALSE(WriteFileAtomically(file / "below.txt", "x", &error));
+    EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
+    std::ifstream in(file);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new text");
+    for (const auto& entry : std::filesystem::directory_iterator(temp_.Dir()))
+        EXPECT_NE(entry.path().extension(), ".part") << entry.path();
 }
 
 }  // namespace
