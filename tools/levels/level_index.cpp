@@ -6,6 +6,7 @@
 
 #include "app/level_codes.h"
 #include "tools/levels/level_files.h"
+#include "tools/levels/level_proof.h"
 #include "tools/replay/harness.h"
 #include "world/level_file.h"
 #include "world/level_source.h"
@@ -41,13 +42,40 @@ the repository root:
 extra. The solution's length is the replayed solution's frames at 60 frames a second.
 )";
 
-std::optional<std::int64_t> SolutionFrames(const std::filesystem::path& path) {
+std::optional<std::int64_t> ScriptFrames(const std::filesystem::path& path,
+                                         const LevelFolders& folders) {
     const std::optional<std::string> text = ReadTextFile(path);
     const std::optional<replay::Script> script = text ? replay::ParseScript(*text) : std::nullopt;
     if (!script) return std::nullopt;
-    const replay::Outcome outcome = replay::Run(*script);
+    replay::RunOptions options;
+    options.Levels = folders.LevelFiles;
+    const replay::Outcome outcome = replay::Run(*script, options);
     if (!outcome.Finished || outcome.Deaths > 0) return std::nullopt;
     return outcome.Frames;
+}
+
+std::optional<std::int64_t> DemoFrames(const std::filesystem::path& path, std::int32_t n,
+                                       const LevelFolders& folders) {
+    const std::optional<demo::Demo> d = replay::LoadDemo(path.string(), nullptr);
+    if (!d || d->Level != n) return std::nullopt;
+    replay::DemoRunOptions options;
+    options.Levels = folders.LevelFiles;
+    std::int64_t frames = 0;
+    if (WhyNotProven(*d, n, options, &frames)) return std::nullopt;
+    return frames;
+}
+
+// A solution script, or else a solution demo.
+void DescribeSolution(std::int32_t n, const LevelFolders& folders, IndexEntry& entry) {
+    const std::filesystem::path script = folders.Solutions / ("Level" + std::to_string(n) + ".txt");
+    const std::filesystem::path demo = folders.Solutions / ("Level" + std::to_string(n) + ".demo");
+    if (std::filesystem::exists(script)) {
+        entry.HasSolution = true;
+        entry.SolutionFrames = ScriptFrames(script, folders);
+    } else if (std::filesystem::exists(demo)) {
+        entry.HasSolution = true;
+        entry.SolutionFrames = DemoFrames(demo, n, folders);
+    }
 }
 
 void MeasureCave(const world::LevelMap& map, IndexEntry& entry) {
@@ -71,9 +99,7 @@ IndexEntry Describe(std::int32_t n, const world::LevelMap& map, const LevelFolde
             entry.Notes = source->Notes;
         }
     }
-    const std::filesystem::path solution = folders.Solutions / name;
-    entry.HasSolution = std::filesystem::exists(solution);
-    if (entry.HasSolution) entry.SolutionFrames = SolutionFrames(solution);
+    DescribeSolution(n, folders, entry);
     return entry;
 }
 

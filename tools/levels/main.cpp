@@ -12,6 +12,7 @@
 #include "tools/levels/level_files.h"
 #include "tools/levels/level_index.h"
 #include "tools/levels/level_picture.h"
+#include "tools/levels/level_proof.h"
 #include "tools/levels/png_writer.h"
 #include "world/level_file.h"
 #include "world/level_source.h"
@@ -23,12 +24,15 @@ constexpr const char* Usage =
     "usage: levels compile SOURCE LEVELFILE\n"
     "       levels decompile LEVELFILE [TITLE]\n"
     "       levels check [LEVELS_DIR LVL_DIR SOLUTIONS_DIR]\n"
+    "       levels check LEVELFILE\n"
     "       levels render LEVELFILE PNGFILE\n"
     "       levels index [INDEXFILE]\n"
     "compile writes the level file of a source (title:, notes:, map: and the picture);\n"
     "decompile prints a source for a level file; check compiles every source and compares it\n"
     "with its level file, and checks the stairs, titles and solutions of every level\n"
-    "(defaults levels, lvl, levels/solutions); render draws the whole map, 16 pixels a cell;\n"
+    "(defaults levels, lvl, levels/solutions); check LEVELFILE checks a level made outside\n"
+    "lvl/: its source beside it (NAME.txt) compiles to it, its stairs, and its demo beside it\n"
+    "(NAME.demo) finishes it; render draws the whole map, 16 pixels a cell;\n"
     "index writes the level index (default docs/levels.md), whose pictures are in the folder\n"
     "levels/ beside it. Run it from the repository root. The status is 0 on success, 1 when\n"
     "a check or a file fails, 2 for a bad command line.\n";
@@ -72,7 +76,17 @@ int Decompile(const Arguments& args) {
     return 0;
 }
 
+int CheckOneFile(const std::string& levelFile) {
+    const levels::LevelFileCheck check = levels::CheckLevelFile(levelFile);
+    for (const std::string& failure : check.Failures) std::printf("%s\n", failure.c_str());
+    if (!check.Failures.empty()) return 1;
+    std::printf("%s: proven (finished in %lld frames)\n", levelFile.c_str(),
+                static_cast<long long>(check.Frames));
+    return 0;
+}
+
 int Check(const Arguments& args) {
+    if (args.size() == 1) return CheckOneFile(args[0]);
     levels::LevelFolders folders;
     if (args.size() == 3) folders = {args[0], args[1], args[2]};
     const std::vector<levels::CheckFailure> failures = levels::CheckLevels(folders);
@@ -124,7 +138,7 @@ int main(int argc, char** argv) {
         if (name != command.Name) continue;
         const bool fits = args.size() >= command.MinArguments &&
                           args.size() <= command.MaxArguments &&
-                          (name != "check" || args.empty() || args.size() == 3);
+                          (name != "check" || args.size() != 2);
         if (fits) return command.Run(args);
     }
     std::fputs(Usage, stderr);

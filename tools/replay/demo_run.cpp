@@ -9,6 +9,11 @@ namespace replay {
 
 namespace {
 
+world::LevelFolder FolderOf(const demo::Demo& d, const DemoRunOptions& options) {
+    if (options.LevelFile) return world::LevelFolder::OneFile(*options.LevelFile, d.Level);
+    return world::LevelFolder(options.Levels);
+}
+
 class DemoRunner {
   public:
     DemoRunner(const demo::Demo& d, const DemoRunOptions& options, Outcome& out,
@@ -18,7 +23,7 @@ class DemoRunner {
           trace_(options.Trace || options.KeepDigests),
           out_(out),
           sounds_(sounds),
-          session_(world::LevelFolder(options.Levels), 0) {}
+          session_(FolderOf(d, options), 0) {}
 
     // False when the level cannot be read.
     bool Start() {
@@ -90,6 +95,19 @@ class DemoRunner {
     bool frameLeft_ = false;  // the level finished before the step's last frame
 };
 
+std::optional<demo::Demo> ScriptedSolution(const std::string& path, std::int32_t level,
+                                           std::string& why) {
+    std::optional<Script> script;
+    if (const std::optional<std::string> text = demo::ReadDemoFile(path, &why))
+        script = ParseScript(*text, &why);
+    if (!script) return std::nullopt;
+    RunOptions options;
+    options.Level = level;
+    std::optional<demo::Demo> d = DemoOfScript(*script, options);
+    if (!d) why = "its level cannot be read";
+    return d;
+}
+
 }  // namespace
 
 Outcome RunDemo(const demo::Demo& d, const DemoRunOptions& options) {
@@ -112,16 +130,18 @@ std::optional<demo::Demo> DemoOfScript(const Script& script, const RunOptions& o
 }
 
 std::optional<demo::Demo> SolutionDemo(std::int32_t level, std::string* error) {
-    const std::string path = "levels/solutions/Level" + std::to_string(level) + ".txt";
+    const std::string stem = "levels/solutions/Level" + std::to_string(level);
     std::string why;
-    std::optional<Script> script;
-    if (const std::optional<std::string> text = demo::ReadDemoFile(path, &why))
-        script = ParseScript(*text, &why);
     std::optional<demo::Demo> d;
-    RunOptions options;
-    options.Level = level;
-    if (script) d = DemoOfScript(*script, options);
-    if (script && !d) why = "its level cannot be read";
+    if (!std::filesystem::exists(stem + ".txt") && std::filesystem::exists(stem + ".demo")) {
+        d = LoadDemo(stem + ".demo", &why);
+        if (d && d->Level != level) {
+            why = stem + ".demo starts on level " + std::to_string(d->Level);
+            d.reset();
+        }
+    } else {
+        d = ScriptedSolution(stem + ".txt", level, why);
+    }
     if (!d && error) *error = "no solution of level " + std::to_string(level) + ": " + why;
     return d;
 }

@@ -18,6 +18,9 @@ struct DemoRunOptions {
     // Digest every frame into the outcome's trace; without, only the end is digested, and the
     // replay runs about five times faster (hashing the map each frame is most of its time).
     bool Trace = true;
+    // A level file played as the demo's level on its own (a level made outside the campaign,
+    // proven by its demo); Levels is then unused, and no other level can be entered.
+    std::optional<std::filesystem::path> LevelFile = std::nullopt;
 };
 
 // Plays the demo. Frames after a finished level that the demo does not go on from ("next"), and
@@ -28,8 +31,9 @@ Outcome RunDemo(const demo::Demo& demo, const DemoRunOptions& options = {});
 // first level cannot be read.
 std::optional<demo::Demo> DemoOfScript(const Script& script, const RunOptions& options = {});
 
-// Level N's proven solution (levels/solutions/LevelN.txt, from the working folder) as a demo;
-// nothing and one message when it is missing, does not parse or its level cannot be read.
+// Level N's proven solution as a demo: the script levels/solutions/LevelN.txt (from the working
+// folder) played, or else the demo LevelN.demo there; nothing and one message when it is missing,
+// does not parse, starts on another level or its level cannot be read.
 std::optional<demo::Demo> SolutionDemo(std::int32_t level, std::string* error);
 
 // Reads and checks a demo file; nothing and one message when it cannot be played.

@@ -12,9 +12,9 @@
 #include "app/level_codes.h"
 #include "tools/replay/demo_run.h"
 #include "tools/replay/harness.h"
-#include "world/map_picture.h"
 #include "tools/replay/shipped_runs.h"
 #include "world/level_file.h"
+#include "world/map_picture.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ constexpr const char* Usage =
     "       replay --traces\n"
     "       replay --show LEVELFILE\n"
     "       replay --make-level PICTURE LEVELFILE\n"
-    "       replay --demo [--digests] [--map] DEMO\n"
+    "       replay --demo [--digests] [--map] [--level-file LEVELFILE] DEMO\n"
     "       replay --to-demo [--level N] [--seed S] [--phase P] SCRIPT DEMO\n"
     "Plays each script once per seed (the script's own seed, or 1, when none is given) and\n"
     "prints how the run ended. WHAT is finished (default), dead or alive; the status is 0 when\n"
@@ -38,7 +38,8 @@ constexpr const char* Usage =
     "--traces prints the traces of every shipped solution under the five trials and of the\n"
     "campaign, as tests/world/traces.txt keeps them.\n"
     "--demo plays a demo file (docs/demos.md) and prints how it ended; the status is 0 when it\n"
-    "played to its end, 1 when it could not, 2 for a file that is no demo.\n"
+    "played to its end, 1 when it could not, 2 for a file that is no demo. With --level-file\n"
+    "the demo's level is LEVELFILE (a level made outside lvl/), and no other level is played.\n"
     "--to-demo plays the script and writes its run as a demo.\n";
 
 struct Options {
@@ -51,6 +52,7 @@ struct Options {
     bool Digests = false;
     bool Demo = false;
     bool ToDemo = false;
+    std::optional<std::string> LevelFile;  // --level-file: the demo's level
     std::vector<std::string> Scripts;
 };
 
@@ -114,6 +116,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.Robust = true;
         } else if (a == "--phase" && hasValue) {
             o.Phase = std::stoi(argv[++i]);
+        } else if (a == "--level-file" && hasValue) {
+            o.LevelFile = argv[++i];
         } else if (a == "--level" && hasValue) {
             o.Level = std::stoi(argv[++i]);
         } else if (a == "--seed" && hasValue) {
@@ -129,7 +133,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.Scripts.push_back(a);
         }
     }
-    return !o.Scripts.empty();
+    // A level file stands for a demo's level only; scripts name theirs by number.
+    return !o.Scripts.empty() && (o.Demo || !o.LevelFile);
 }
 
 std::string FirstWord(const std::string& text) {
@@ -179,7 +184,10 @@ int PlayDemo(const std::string& path, const Options& o) {
     std::string error;
     const std::optional<demo::Demo> d = replay::LoadDemo(path, &error);
     if (!d) return Fail(error);
-    const replay::Outcome outcome = replay::RunDemo(*d, {"lvl", o.Digests});
+    replay::DemoRunOptions options;
+    options.KeepDigests = o.Digests;
+    if (o.LevelFile) options.LevelFile = *o.LevelFile;
+    const replay::Outcome outcome = replay::RunDemo(*d, options);
     for (std::uint64_t digest : outcome.FrameDigests)
         std::printf("%016llx\n", (unsigned long long)digest);
     std::printf("%s: %s", path.c_str(), replay::Describe(outcome, o.Map).c_str());

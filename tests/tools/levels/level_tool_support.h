@@ -29,6 +29,7 @@ class ScratchLevels {
     ScratchLevels(const ScratchLevels&) = delete;
     ScratchLevels& operator=(const ScratchLevels&) = delete;
 
+    const std::filesystem::path& Root() const { return root_; }
     LevelFolders Folders() const {
         return {root_ / "levels", root_ / "lvl", root_ / "levels" / "solutions"};
     }
