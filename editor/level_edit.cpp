@@ -22,8 +22,9 @@ void PaintLine(world::LevelMap& map, CellPoint from, CellPoint to, world::Cell p
     for (CellPoint at = from;;) {
         map.At(at.X, at.Y) = paint;
         if (at == to) return;
-        if (2 * error >= dy) error += dy, at.X += sx;
-        if (2 * error <= dx) error += dx, at.Y += sy;
+        const std::int32_t twice = 2 * error;  // both steps judged by the error before either
+        if (twice >= dy) error += dy, at.X += sx;
+        if (twice <= dx) error += dx, at.Y += sy;
     }
 }
 
