@@ -7,15 +7,17 @@ cmake_minimum_required(VERSION 3.25)
 #   gui/           the toolkit: itself and the screen services
 #   zuplay/        the sound library: nothing of the game
 #   demo/          the demo format: itself and the world
+#   editor/        the level editor's model: itself, the world and the demo format
 set(allowed_world "world")
 set(allowed_presentation "presentation")
 set(allowed_gui "gui;presentation")
 set(allowed_zuplay "zuplay")
 set(allowed_demo "demo;world")
-set(project_folders app world demo view gui presentation zuplay tools tests bench)
+set(allowed_editor "editor;world;demo")
+set(project_folders app world demo editor view gui presentation zuplay tools tests bench)
 
 set(broken "")
-foreach(folder world presentation gui zuplay demo)
+foreach(folder world presentation gui zuplay demo editor)
     file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.inc)
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
