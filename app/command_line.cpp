@@ -1,6 +1,7 @@
 // The command line; see command_line.h. Game thread, at start-up.
 #include "app/command_line.h"
 
+#include "app/edit_options.h"
 #include "app/settings.h"
 
 #include <charconv>
@@ -67,9 +68,13 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         }
         if (word == "--fullscreen") {
             line.Window.Fullscreen = true;
-        } else if (word == "--record" || word == "--play" || word == "--watch") {
-            // Demos read their own options (app/demo_options.h); here they are only skipped.
+        } else if (word == "--record" || word == "--play" || word == "--watch" ||
+                   word == "--level") {
+            // Demos and the editor read their own options (app/demo_options.h,
+            // app/edit_options.h); here they are only skipped.
             if (++i >= argc) return Misuse(std::string(word) + " needs a value");
+        } else if (word == "--edit") {
+            if (i + 1 < argc && IsEditValue(argv[i + 1])) ++i;
         } else if (word.substr(0, 7) == "--scale" && (word.size() == 7 || word[7] == '=')) {
             line = ReadScaleOption(word, i, argc, argv, line);
             if (line.What == CommandLine::Action::Misuse) return line;
@@ -84,6 +89,7 @@ std::string UsageText(std::string_view program) {
     const std::string name(program);
     return "Usage: " + name +
            " [--scale N] [--fullscreen] [--record FILE | --play FILE | --watch N]\n" + "       " +
+           name + " [--scale N] [--fullscreen] --edit [N | FILE] | --level FILE\n" + "       " +
            name +
            " --help | --version\n"
            "A tile game: dig, collect the crystals and find the way out.\n"
@@ -94,6 +100,10 @@ std::string UsageText(std::string_view program) {
            "  --play FILE    show the demo in FILE (Space pauses, + and - change the speed,\n"
            "                 Right steps while paused, Escape ends)\n"
            "  --watch N      show level N's proven solution\n"
+           "  --edit [N | FILE]\n"
+           "                 open the level editor on a new level, on level N, or on a level\n"
+           "                 file (a new one when FILE does not exist yet)\n"
+           "  --level FILE   play the level file on its own\n"
            "  --help         show this text and end\n"
            "  --version      show the version and end\n"
            "\n"

@@ -1,6 +1,8 @@
 // The command-line options of demos; see demo_options.h.
 #include "app/demo_options.h"
 
+#include "app/edit_options.h"
+
 #include <charconv>
 #include <filesystem>
 #include <string_view>
@@ -40,8 +42,20 @@ DemoOptions ReadDemoOptions(int argc, char** argv) {
 
 std::vector<std::string> WithAbsoluteFiles(int argc, char** argv) {
     std::vector<std::string> words(argv, argv + argc);
-    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
-        if (words[i] != "--record" && words[i] != "--play") continue;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const bool hasValue = i + 1 < words.size();
+        // A new level is saved in the folder the player started from, under a name not taken.
+        if (words[i] == "--edit" && !(hasValue && IsEditValue(words[i + 1].c_str()))) {
+            words.insert(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                         NewLevelFile(std::filesystem::current_path()).string());
+            ++i;
+            continue;
+        }
+        const bool editFile = words[i] == "--edit" && hasValue &&
+                              words[i + 1].find_first_not_of("0123456789") != std::string::npos;
+        if (!hasValue ||
+            (words[i] != "--record" && words[i] != "--play" && words[i] != "--level" && !editFile))
+            continue;
         std::error_code error;
         const std::filesystem::path absolute = std::filesystem::absolute(words[i + 1], error);
         if (!error && !words[i + 1].empty()) words[i + 1] = absolute.string();

@@ -18,8 +18,8 @@ struct DemoOptions {
 
 DemoOptions ReadDemoOptions(int argc, char** argv);
 
-// The arguments with the files of --record and --play made absolute (from the working folder),
-// so they keep their meaning when the game changes into its data folder.
+// The arguments with the files of --record, --play, --level and --edit made absolute (from the
+// working folder), so they keep their meaning when the game changes into its data folder.
 std::vector<std::string> WithAbsoluteFiles(int argc, char** argv);
 
 }  // namespace app

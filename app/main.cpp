@@ -16,5 +16,5 @@ int main(int argc, char** argv) {
     for (std::string& word : words) args.push_back(word.data());
     args.push_back(nullptr);
     app::EnterDataFolder();
-    return app::RunGame(argc, args.data(), replay::SolutionDemo);
+    return app::RunGame(static_cast<int>(words.size()), args.data(), replay::SolutionDemo);
 }

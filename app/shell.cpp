@@ -5,8 +5,10 @@
 #include <utility>
 
 #include "app/demo_show.h"
+#include "app/edit_options.h"
 #include "app/flags.h"
 #include "app/level_complete.h"
+#include "app/level_editor.h"
 #include "app/paused_notice.h"
 #include "app/report_error.h"
 #include "app/sound.h"
@@ -117,7 +119,16 @@ void Shell::StartPlay(std::int32_t levelNumber, bool entered) {
     FollowSession();
 }
 
+void Shell::UseOneLevel(const std::filesystem::path& file) {
+    session_ = app::Session(world::LevelFolder::OneFile(file, 1), presentation::TimerSeconds());
+    oneLevel_ = true;
+    dialog_.reset();
+    Flags().NextLevelRequested = false;
+}
+
+// Added once: a shell that starts play again (an editor's test plays) keeps its toggles.
 void Shell::AddToggles() {
+    if (soundToggle_) return;
     ProgramFlags& flags = Flags();
     gui_.AddLabel(10, 10, "Sound ON/OFF  ");
     gui_.AddLabel(10, 25, "Music ON/OFF  ");
@@ -188,6 +199,10 @@ void Shell::LevelCompleteFrame() {
     if (flags.NextLevelRequested) {
         flags.NextLevelRequested = false;
         dialog_.reset();
+        if (oneLevel_) {
+            screen_ = app::Screen::Ended;
+            return;
+        }
         session_.NextLevel();
         if (session_.Screen() == app::Screen::Error) return FollowSession();
         return EndPlayFrame();
@@ -242,14 +257,41 @@ void Shell::FollowSession() {
     if (screen_ != app::Screen::LevelComplete || dialog_) return;
     dialog_ = std::make_unique<gui::GUI>();
     Flags().NextLevelRequested = false;
-    BuildLevelCompleteDialog(*dialog_, LevelCodeTable{}, session_.Game().LevelNumber);
+    // One level on its own leads nowhere: its dialog says the end, as the last level's does.
+    const std::int32_t finished = oneLevel_ ? LevelCodeCount : session_.Game().LevelNumber;
+    BuildLevelCompleteDialog(*dialog_, LevelCodeTable{}, finished);
 }
+
+namespace {
+
+// The level file "--edit" or "--level" names (made absolute from the data folder for "--edit N"),
+// checked before any window opens: 0, or 2 after one message.
+int LevelFileToUse(const EditOptions& options, const world::LevelFolder& levels,
+                   std::filesystem::path& file) {
+    if (!options.Error.empty()) {
+        std::fprintf(stderr, "game: %s\n", options.Error.c_str());
+        return 2;
+    }
+    std::error_code ec;
+    file = options.EditLevel ? std::filesystem::absolute(levels.FileOf(options.EditLevel), ec)
+                             : std::filesystem::path(options.File);
+    if (options.PlayFile && !world::ReadLevelFile(file)) {
+        std::fprintf(stderr, "game: cannot read the level file %s\n", file.c_str());
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int RunGame(int argc, char** argv, const SolutionReader& solution) {
     const world::LevelFolder levels("lvl");
     std::optional<demo::Demo> shown;
     if (const int status = DemoToShow(ReadDemoOptions(argc, argv), solution, levels, shown))
         return status;
+    const EditOptions edit = ReadEditOptions(argc, argv);
+    std::filesystem::path levelFile;
+    if (const int status = LevelFileToUse(edit, levels, levelFile)) return status;
     RegisterSounds();
     gui::ShowErrorWindow(1, argc, argv);  // "ERROR" as argument 1: only the error window runs
     if (!presentation::OpenScreen(ScreenWidth, ScreenHeight, 32)) {
@@ -261,7 +303,11 @@ int RunGame(int argc, char** argv, const SolutionReader& solution) {
     {
         Shell shell(levels, presentation::TimerSeconds());
         shell.UseSettings(StartupSettings());
-        if (shown)
+        if (edit.Edit)
+            RunEditor(shell, levelFile);
+        else if (edit.PlayFile)
+            PlayLevelFile(shell, levelFile);
+        else if (shown)
             ShowDemo(shell, *shown);
         else
             PlayRecorded(shell, ReadDemoOptions(argc, argv).Record);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -47,6 +48,12 @@ class Shell {
     // Leaves the menu for play on this level (what the menu's play button leads to). Entered: as
     // when the level before was finished and "nextlvl" pressed (a demo that began so).
     void StartPlay(std::int32_t levelNumber, bool entered = false);
+    // From now on play reads only this level file, as level 1 (a level made outside lvl/, an edit
+    // being tried): a fresh session, and finishing it ends play instead of going on (the dialog
+    // shows no next code). The next StartPlay(1) starts it.
+    void UseOneLevel(const std::filesystem::path& file);
+    bool OneLevel() const { return oneLevel_; }
+
     // Frames of play take their input from this instead of the keyboard and the button (a demo
     // being shown); none: the player's.
     void SetInputSource(std::function<world::FrameInput()> source) { source_ = std::move(source); }
@@ -85,6 +92,7 @@ class Shell {
     gui::CheckBox* soundToggle_ = nullptr;
     gui::CheckBox* musicToggle_ = nullptr;
     std::function<world::FrameInput()> source_;
+    bool oneLevel_ = false;  // UseOneLevel
 
     // What the last frame of play drawn showed: a frame that would show the same is not drawn
     // again (the screen still holds it), which spares the frame's blits and the window's copy.
