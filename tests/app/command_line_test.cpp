@@ -82,6 +82,9 @@ TEST(CommandLineTest, WordsAfterTheOptionsAndTheErrorWindowModeAreLeftAlone) {
 TEST(CommandLineTest, DemoOptionsAreLeftToTheDemosAndTheirFilesMadeAbsolute) {
     EXPECT_EQ(Parse({"--watch", "3", "--fullscreen"}).What, Action::Play);
     EXPECT_TRUE(Parse({"--play", "--odd file", "--fullscreen"}).Window.Fullscreen);
+    EXPECT_TRUE(Parse({"--edit", "--fullscreen"}).Window.Fullscreen);
+    EXPECT_TRUE(Parse({"--edit", "3", "--fullscreen"}).Window.Fullscreen);
+    EXPECT_EQ(Parse({"--level"}).What, Action::Misuse);
     std::vector<std::string> words{"game", "--record", "mine.demo", "--watch", "7"};
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());

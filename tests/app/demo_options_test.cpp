@@ -1,11 +1,13 @@
-// The demo options of the command line: each found among other arguments, and the ones that
+// The demo and editor options of the command line: each found among other arguments, and the ones that
 // cannot go together, or lack their value, refused with a message.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/demo_options.h"
+#include "app/edit_options.h"
 
 namespace app {
 namespace {
@@ -30,6 +32,39 @@ TEST(DemoOptions, AreFoundAmongOtherArgumentsAndRefusedWhenTheyClash) {
                                                                  {"--play", "a", "--watch", "1"},
                                                                  {"--record", "a", "--play", "b"}})
         EXPECT_FALSE(Read(bad).Error.empty()) << bad[0];
+}
+
+EditOptions ReadEdit(std::vector<std::string> words) {
+    words.insert(words.begin(), "game");
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    return ReadEditOptions(static_cast<int>(argv.size()), argv.data());
+}
+
+// --edit's value is optional: a number is a level of lvl/, any other word a file, and a following
+// option is no value.
+TEST(EditOptions, TellLevelsFromFilesAndRefuseWhatClashes) {
+    EXPECT_EQ(ReadEdit({"--edit", "12"}).EditLevel, 12);
+    EXPECT_EQ(ReadEdit({"--edit", "castle.dat"}).File, "castle.dat");
+    const EditOptions bare = ReadEdit({"--edit", "--fullscreen"});
+    EXPECT_TRUE(bare.Edit && bare.File.empty() && bare.EditLevel == 0 && bare.Error.empty());
+    const EditOptions level = ReadEdit({"--scale", "2", "--level", "/tmp/x.dat"});
+    EXPECT_TRUE(level.PlayFile && level.File == "/tmp/x.dat" && level.Error.empty());
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--edit", "0"},
+                                                                 {"--level"},
+                                                                 {"--edit", "--level", "a"},
+                                                                 {"--level", "a", "--watch", "1"}})
+        EXPECT_FALSE(ReadEdit(bad).Error.empty()) << bad[0];
+    // A bare --edit names a new file in the starting folder, never one that is there already.
+    std::vector<std::string> words{"game", "--edit", "--fullscreen"};
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    const std::vector<std::string> absolute = WithAbsoluteFiles(3, argv.data());
+    ASSERT_EQ(absolute.size(), 4u);
+    const std::filesystem::path made = absolute[2];
+    EXPECT_EQ(made.parent_path(), std::filesystem::current_path());
+    EXPECT_FALSE(std::filesystem::exists(made));
+    EXPECT_EQ(absolute[3], "--fullscreen");
 }
 
 }  // namespace
