@@ -1,5 +1,5 @@
-// The demo and editor options of the command line: each found among other arguments, and the ones that
-// cannot go together, or lack their value, refused with a message.
+// The demo and editor options of the command line: each found among other arguments, and the ones
+// that cannot go together, or lack their value, refused with a message.
 #include <gtest/gtest.h>
 
 #include <filesystem>

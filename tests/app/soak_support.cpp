@@ -18,9 +18,9 @@
 #include "presentation/screen_services.h"
 #include "presentation/screen_testing.h"
 #include "tests/app/play_test_support.h"
-#include "world/map_picture.h"
 #include "tools/replay/script.h"
 #include "world/level_file.h"
+#include "world/map_picture.h"
 
 namespace app::test {
 

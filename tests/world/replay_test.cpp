@@ -9,9 +9,9 @@
 #include "presentation/screen_services.h"
 #include "tests/world/world_test_support.h"
 #include "tools/replay/harness.h"
-#include "world/map_picture.h"
 #include "tools/replay/script.h"
 #include "world/level_file.h"
+#include "world/map_picture.h"
 
 namespace replay {
 namespace {

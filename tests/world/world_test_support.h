@@ -18,10 +18,10 @@
 #include "app/flags.h"
 #include "app/sound.h"
 #include "app/sound_bank.h"
-#include "world/map_picture.h"
 #include "world/falling.h"
 #include "world/game_step.h"
 #include "world/level_file.h"
+#include "world/map_picture.h"
 
 namespace world::test {
 

@@ -10,8 +10,8 @@
 #include "app/input.h"
 #include "app/session.h"
 #include "app/sound.h"
-#include "world/map_picture.h"
 #include "tools/replay/run_support.h"
+#include "world/map_picture.h"
 
 namespace replay {
 
