@@ -9,15 +9,11 @@
 
 namespace app {
 
-namespace {
-
-std::int32_t LevelNumber(std::string_view word) {
+std::int32_t LevelNumberArgument(std::string_view word) {
     std::int32_t n = 0;
     const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), n);
     return status == std::errc() && end == word.data() + word.size() && n > 0 ? n : 0;
 }
-
-}  // namespace
 
 DemoOptions ReadDemoOptions(int argc, char** argv) {
     DemoOptions o;
@@ -31,7 +27,7 @@ DemoOptions ReadDemoOptions(int argc, char** argv) {
         const std::string_view value = argv[++i];
         if (a == "--record") o.Record = value;
         if (a == "--play") o.Play = value;
-        if (a == "--watch" && (o.Watch = LevelNumber(value)) == 0)
+        if (a == "--watch" && (o.Watch = LevelNumberArgument(value)) == 0)
             o.Error = "--watch needs a level number, not '" + std::string(value) + "'";
     }
     const int shows = (o.Play.empty() ? 0 : 1) + (o.Watch ? 1 : 0);

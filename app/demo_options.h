@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app {
@@ -17,6 +18,9 @@ struct DemoOptions {
 };
 
 DemoOptions ReadDemoOptions(int argc, char** argv);
+
+// A level number on the command line: a whole number from 1, or 0 when the word is none.
+std::int32_t LevelNumberArgument(std::string_view word);
 
 // The arguments with the files of --record, --play, --level and --edit made absolute (from the
 // working folder), so they keep their meaning when the game changes into its data folder.

@@ -1,18 +1,13 @@
 // The editor's command-line options; see edit_options.h.
 #include "app/edit_options.h"
 
-#include <charconv>
+#include "app/demo_options.h"
+
 #include <string_view>
 
 namespace app {
 
 namespace {
-
-std::int32_t LevelNumber(std::string_view word) {
-    std::int32_t n = 0;
-    const auto [end, status] = std::from_chars(word.data(), word.data() + word.size(), n);
-    return status == std::errc() && end == word.data() + word.size() && n > 0 ? n : 0;
-}
 
 bool AllDigits(std::string_view word) {
     return !word.empty() && word.find_first_not_of("0123456789") == std::string_view::npos;
@@ -45,7 +40,7 @@ EditOptions ReadEditOptions(int argc, char** argv) {
             // A number is a level of lvl/; a file may be named anything else.
             if (!AllDigits(value))
                 o.File = value;
-            else if ((o.EditLevel = LevelNumber(value)) == 0)
+            else if ((o.EditLevel = LevelNumberArgument(value)) == 0)
                 o.Error = "--edit needs a level number from 1, not '" + std::string(value) + "'";
         } else if (a == "--level") {
             ++asked;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/demo_options.h"
@@ -12,11 +13,24 @@
 namespace app {
 namespace {
 
+// The words as a program's arguments, "game" first.
+class Arguments {
+  public:
+    explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {
+        words_.insert(words_.begin(), "game");
+        for (std::string& w : words_) pointers_.push_back(w.data());
+    }
+    int Count() const { return static_cast<int>(pointers_.size()); }
+    char** Values() { return pointers_.data(); }
+
+  private:
+    std::vector<std::string> words_;
+    std::vector<char*> pointers_;
+};
+
 DemoOptions Read(std::vector<std::string> words) {
-    words.insert(words.begin(), "game");
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    return ReadDemoOptions(static_cast<int>(argv.size()), argv.data());
+    Arguments arguments(std::move(words));
+    return ReadDemoOptions(arguments.Count(), arguments.Values());
 }
 
 TEST(DemoOptions, AreFoundAmongOtherArgumentsAndRefusedWhenTheyClash) {
@@ -35,10 +49,8 @@ TEST(DemoOptions, AreFoundAmongOtherArgumentsAndRefusedWhenTheyClash) {
 }
 
 EditOptions ReadEdit(std::vector<std::string> words) {
-    words.insert(words.begin(), "game");
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    return ReadEditOptions(static_cast<int>(argv.size()), argv.data());
+    Arguments arguments(std::move(words));
+    return ReadEditOptions(arguments.Count(), arguments.Values());
 }
 
 // --edit's value is optional: a number is a level of lvl/, any other word a file, and a following
@@ -56,10 +68,8 @@ TEST(EditOptions, TellLevelsFromFilesAndRefuseWhatClashes) {
                                                                  {"--level", "a", "--watch", "1"}})
         EXPECT_FALSE(ReadEdit(bad).Error.empty()) << bad[0];
     // A bare --edit names a new file in the starting folder, never one that is there already.
-    std::vector<std::string> words{"game", "--edit", "--fullscreen"};
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    const std::vector<std::string> absolute = WithAbsoluteFiles(3, argv.data());
+    Arguments words({"--edit", "--fullscreen"});
+    const std::vector<std::string> absolute = WithAbsoluteFiles(words.Count(), words.Values());
     ASSERT_EQ(absolute.size(), 4u);
     const std::filesystem::path made = absolute[2];
     EXPECT_EQ(made.parent_path(), std::filesystem::current_path());

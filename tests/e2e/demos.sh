@@ -9,10 +9,8 @@ replay="$(dirname "$game")/tools/replay/replay"
 root=$PWD
 source "$(dirname "$0")/lib_x.sh"
 
-work="$E2E_TMP/work"
+game_data_copy
 mkdir -p "$work/levels"
-ln -s "$root/res" "$work/res"
-ln -s "$root/lvl" "$work/lvl"
 ln -s "$root/levels/solutions" "$work/levels/solutions"
 PLAY_FACE=$(pixel "$root/res/menu/playgame up.bmp" 20 28)
 OK_FACE=$(pixel "$root/res/menu/okup.bmp" 100 40)

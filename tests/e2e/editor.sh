@@ -9,10 +9,7 @@ tools="$(dirname "$game")/tools"
 root=$PWD
 source "$(dirname "$0")/lib_x.sh"
 
-work="$E2E_TMP/work"
-mkdir -p "$work"
-ln -s "$root/res" "$work/res"
-ln -s "$root/lvl" "$work/lvl"
+game_data_copy
 level="$E2E_TMP/mine.dat"
 shot="$E2E_TMP/shot.png"
 

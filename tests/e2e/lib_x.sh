@@ -33,6 +33,15 @@ wait_for() {
     done
 }
 
+# game_data_copy: a working folder in the test's temporary folder that sees the repository's res/
+# and lvl/ (the caller runs from the repository root); sets `work` to it.
+game_data_copy() {
+    work="$E2E_TMP/work"
+    mkdir -p "$work"
+    ln -s "$PWD/res" "$work/res"
+    ln -s "$PWD/lvl" "$work/lvl"
+}
+
 # start_x: a private X server on a display number the server picks itself (so parallel tests and
 # other servers never collide); keys held with xdotool keydown do not auto-repeat. -noreset: by
 # default the server resets whenever its last client leaves, and a client connecting during that

@@ -7,10 +7,7 @@ game=$(realpath "$1")
 root=$PWD
 source "$(dirname "$0")/lib_x.sh"
 
-work="$E2E_TMP/work"
-mkdir -p "$work"
-ln -s "$root/res" "$work/res"
-ln -s "$root/lvl" "$work/lvl"
+game_data_copy
 
 PLAY_FACE=$(pixel "$root/res/menu/playgame up.bmp" 20 28)
 shot="$E2E_TMP/shot.png"
