@@ -67,7 +67,28 @@ void EditorScreen::RedrawMap() {
     }
 }
 
+EditorScreen::Picture EditorScreen::PictureNow() const {
+    const pr::MouseState mouse = pr::GetMouse();
+    Picture now{edit_.Revision(),
+                {mouse.X, mouse.Y, mouse.Buttons, mouse.Clip},
+                paint_,
+                tools_->SelectedIndex,
+                Proven(),
+                status_,
+                {}};
+    for (const gui::TextField* field : {title_, notes_, fileField_}) {
+        const bool caret = field->Focused && field->BlinkCounter > 0 && field->BlinkCounter < 40;
+        now.Fields.push_back(field->Text + '\0' + std::to_string(field->Focused) + '\0' +
+                             std::to_string(field->Caret) + (caret ? "|" : ""));
+    }
+    return now;
+}
+
 void EditorScreen::Draw() {
+    if (Picture now = PictureNow(); shown_ != now)
+        shown_ = std::move(now);
+    else
+        return;
     RedrawMap();
     pr::LockScreen();
     pr::PutImage(0, 0, mapImage_, pr::PutMode::Opaque);

@@ -218,7 +218,7 @@ void EditorScreen::AskQuit() {
 }
 
 void EditorScreen::TestPlayEnded(const std::optional<demo::Demo>& finished) {
-    drawnRevision_ = ~std::uint64_t{0};
+    shown_.reset();     // play drew over everything
     lastButtons_ = ~0;  // a button still held from play starts no stroke
     if (!finished) {
         status_ = "Test play ended before the exit.";

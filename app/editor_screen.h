@@ -121,6 +121,20 @@ class EditorScreen {
     gui::TextField* notes_ = nullptr;
     gui::TextField* fileField_ = nullptr;
 
+    // What the screen shows: a frame that would show the same is not drawn again.
+    struct Picture {
+        std::uint64_t Revision = 0;
+        std::array<std::int32_t, 4> Mouse{};  // the cursor cell, the widgets' hover and press
+        world::Cell Paint = world::Empty;
+        std::int32_t Tool = 0;
+        bool Proven = false;
+        std::string Status;
+        std::vector<std::string> Fields;  // each field's text, focus, caret and caret blink
+        bool operator==(const Picture&) const = default;
+    };
+    Picture PictureNow() const;
+    std::optional<Picture> shown_;  // none: the screen holds something else
+
     presentation::Image paletteImage_;  // the palette's pictures, one a row
     presentation::Image mapImage_;      // the map as drawn, rebuilt when it changes
     std::uint64_t drawnRevision_ = ~std::uint64_t{0};
