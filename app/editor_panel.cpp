@@ -167,9 +167,9 @@ void EditorScreen::DrawChecks() const {
     y += 6;
     line(status_, TextColour);
     y = 722;
-    line("Ctrl+S save    F5 test play", DimColour);
+    line("Ctrl+S save    Ctrl+O open", DimColour);
     line("Ctrl+Z undo    Ctrl+Y redo", DimColour);
-    line("Escape leaves the editor", DimColour);
+    line("F5 test play   Escape leave", DimColour);
 }
 
 void EditorScreen::DrawText(std::int32_t y, const std::string& text, pr::Pixel colour) const {

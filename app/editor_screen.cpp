@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "app/level_editor.h"
 #include "world/level_file.h"
 
 namespace app {
@@ -13,7 +14,7 @@ namespace {
 namespace pr = presentation;
 
 constexpr int F5 = 63;  // the scan code a typed F5 carries
-constexpr char CtrlS = 19, CtrlY = 25, CtrlZ = 26, EscapeKey = 27;
+constexpr char CtrlO = 15, CtrlS = 19, CtrlY = 25, CtrlZ = 26, EscapeKey = 27;
 
 using namespace editor_layout;
 
@@ -61,35 +62,68 @@ void EditorScreen::BuildWidgets() {
     tools_->SelectedIndex = 0;
     gui_.AddTextButton("Undo", PanelX - 4, ButtonsY, "undo", held);
     gui_.AddTextButton("Redo", PanelX + 38, ButtonsY, "redo", held);
-    gui_.AddTextButton("Save", PanelX + 80, ButtonsY, "save", held);
-    gui_.AddTextButton("Test F5", PanelX + 122, ButtonsY, "test", held);
+    gui_.AddTextButton("Open", PanelX + 80, ButtonsY, "open", held);
+    gui_.AddTextButton("Save", PanelX + 122, ButtonsY, "save", held);
+    gui_.AddTextButton("Test F5", PanelX + 164, ButtonsY, "test", held);
     title_ = gui_.GetTextBox(gui_.AddTextBox(PanelX - 4, TitleY, FieldColumns));
     notes_ = gui_.GetScrollTextBox(gui_.AddScrollTextBox(PanelX - 4, NotesY, FieldColumns));
     fileField_ = gui_.GetScrollTextBox(gui_.AddScrollTextBox(PanelX - 4, FileY, FieldColumns));
 }
 
-// Reads the level file by the game's own rules; a file that is not there yet is a new level.
+// Reads the level file by the game's own rules; a file that is not there yet is a new level. A
+// demo beside it proves the level only when it still finishes it.
 void EditorScreen::Open() {
     fileField_->Text = file_.string();
+    proof_.reset();
+    shown_.reset();
+    drawnRevision_ = ~std::uint64_t{0};  // a new edit counts its revisions afresh
     std::error_code ec;
-    if (!std::filesystem::exists(file_, ec)) {
-        edit_ = editor::LevelEdit(editor::FramedMap());
-        title_->Text = file_.stem().string();
-        status_ = "New level: it is saved as " + file_.filename().string() + ".";
-    } else if (std::string error; auto opened = editor::OpenLevel(file_, &error)) {
-        edit_ = editor::LevelEdit(opened->Source.Map);
-        title_->Text = opened->Source.Title;
-        notes_->Text = opened->Source.Notes;
-        loadedProof_ = opened->Proof;
+    std::string error;
+    std::optional<editor::OpenedLevel> opened;
+    if (std::filesystem::exists(file_, ec)) opened = editor::OpenLevel(file_, &error);
+    edit_ = editor::LevelEdit(opened ? opened->Source.Map : editor::FramedMap());
+    title_->Text = opened ? opened->Source.Title : file_.stem().string();
+    notes_->Text = opened ? opened->Source.Notes : "";
+    if (!opened)
+        status_ = error.empty() ? "New level: it is saved as " + file_.filename().string() + "."
+                                : error + ". A new level is shown; saving writes it there.";
+    else
         status_ = opened->Note.empty() ? "Opened " + file_.filename().string() + "." : opened->Note;
-    } else {
-        edit_ = editor::LevelEdit(editor::FramedMap());
-        title_->Text = file_.stem().string();
-        status_ = error + ". A new level is shown; saving writes it there.";
-    }
+    if (opened && opened->Proof && FinishesLevel(*opened->Proof, file_))
+        AcceptProof(*opened->Proof);
+    else if (opened && opened->Proof)
+        status_ += " Its demo does not finish it: not proven.";
     savedRevision_ = edit_.Revision();
     savedTitle_ = title_->Text;
     savedNotes_ = notes_->Text;
+    warned_.clear();
+}
+
+// Opens the file the File field names; unsaved changes need a second press.
+void EditorScreen::OpenFromField() {
+    if (fileField_->Text.empty()) {
+        status_ = "Type the name of the level file to open.";
+        return;
+    }
+    if (Confirmed("open", "Unsaved changes. Open again to drop them; Ctrl+S saves.")) {
+        file_ = FieldPath();
+        Open();
+    }
+}
+
+// A name typed without a folder is beside the level being edited (the game's working folder is
+// its data folder, no place of the player's).
+std::filesystem::path EditorScreen::FieldPath() const {
+    const std::filesystem::path typed = fileField_->Text;
+    return typed.is_absolute() ? typed : file_.parent_path() / typed;
+}
+
+// An action that would drop unsaved changes goes ahead on its second asking in a row.
+bool EditorScreen::Confirmed(const std::string& action, const std::string& warning) {
+    if (!Modified() || warned_ == action) return true;
+    warned_ = action;
+    status_ = warning;
+    return false;
 }
 
 void EditorScreen::AcceptProof(const demo::Demo& proof) {
@@ -99,7 +133,7 @@ void EditorScreen::AcceptProof(const demo::Demo& proof) {
 
 bool EditorScreen::Modified() const {
     return edit_.Revision() != savedRevision_ || title_->Text != savedTitle_ ||
-           notes_->Text != savedNotes_ || fileField_->Text != file_.string();
+           notes_->Text != savedNotes_;
 }
 
 EditorRequest EditorScreen::Frame() {
@@ -128,9 +162,9 @@ void EditorScreen::TakeKeys() {
 
 bool EditorScreen::TakeShortcut(const std::string& key) {
     const bool escape = key.size() == 1 && key[0] == EscapeKey;
-    const bool shortcut =
-        (key.size() == 1 && (key[0] == CtrlS || key[0] == CtrlZ || key[0] == CtrlY)) || escape ||
-        IsExtended(key, F5);
+    const bool control = key.size() == 1 &&
+                         (key[0] == CtrlO || key[0] == CtrlS || key[0] == CtrlZ || key[0] == CtrlY);
+    const bool shortcut = control || escape || IsExtended(key, F5);
     if (!shortcut) return false;
     pr::ReadKey();
     if (escape && AnyFieldFocused()) {
@@ -138,8 +172,9 @@ bool EditorScreen::TakeShortcut(const std::string& key) {
         return true;
     }
     if (escape) return AskQuit(), true;
-    quitWarned_ = false;
+    if (key[0] != CtrlO) warned_.clear();
     if (key[0] == CtrlS) Save();
+    if (key[0] == CtrlO) OpenFromField();
     if (key[0] == CtrlZ) Undo();
     if (key[0] == CtrlY) Redo();
     if (IsExtended(key, F5)) AskTestPlay();
@@ -151,6 +186,9 @@ void EditorScreen::TakeButtons() {
     auto pressed = [this](const char* id) {
         return held_.contains(id) && !heldBefore_.contains(id);
     };
+    if (held_.empty() || held_ == heldBefore_) return;
+    if (!pressed("open")) warned_.clear();
+    if (pressed("open")) OpenFromField();
     if (pressed("undo")) Undo();
     if (pressed("redo")) Redo();
     if (pressed("save")) Save();
@@ -178,7 +216,7 @@ void EditorScreen::FollowMouse() {
 // The left button paints with the chosen kind, the right one erases (paints Empty); the pick
 // tool takes the kind under the pointer and hands back the pencil.
 void EditorScreen::PressOnMap(const pr::MouseState& mouse, editor::CellPoint cell) {
-    quitWarned_ = false;
+    warned_.clear();
     const editor::Tool tool = CurrentTool();
     if (tool == editor::Tool::Pick) {
         paint_ = edit_.Map().At(cell.X, cell.Y);
@@ -209,12 +247,8 @@ void EditorScreen::AskTestPlay() {
 }
 
 void EditorScreen::AskQuit() {
-    if (!Modified() || quitWarned_) {
+    if (Confirmed("quit", "Unsaved changes. Escape again leaves without saving; Ctrl+S saves."))
         request_ = EditorRequest::Quit;
-        return;
-    }
-    quitWarned_ = true;
-    status_ = "Unsaved changes. Escape again leaves without saving; Ctrl+S saves.";
 }
 
 void EditorScreen::TestPlayEnded(const std::optional<demo::Demo>& finished) {
@@ -230,7 +264,7 @@ void EditorScreen::TestPlayEnded(const std::optional<demo::Demo>& finished) {
 }
 
 bool EditorScreen::Save() {
-    const std::filesystem::path target = fileField_->Text;
+    const std::filesystem::path target = FieldPath();
     if (fileField_->Text.empty()) {
         status_ = "Type a file name to save to.";
         return false;
@@ -242,6 +276,7 @@ bool EditorScreen::Save() {
         return false;
     }
     file_ = target;
+    fileField_->Text = file_.string();
     savedRevision_ = edit_.Revision();
     savedTitle_ = title_->Text;
     savedNotes_ = notes_->Text;

@@ -49,8 +49,9 @@ const std::vector<PaletteEntry>& Palette();
 
 class EditorScreen {
   public:
-    // Opens the level file when it can be read; a file that does not exist yet is a new level
-    // framed by massive walls that will be saved there. `status` starts the message line.
+    // Opens the level file when it can be read (with its proof, when the demo beside it still
+    // finishes it); a file that does not exist yet is a new level framed by massive walls that
+    // will be saved there.
     EditorScreen(std::filesystem::path file, const view::TileImageSet& tiles);
     EditorScreen(const EditorScreen&) = delete;
     EditorScreen& operator=(const EditorScreen&) = delete;
@@ -64,9 +65,8 @@ class EditorScreen {
     // A test play ended: with its demo when it finished the level, which proves the map as it is
     // now; the screen is drawn afresh.
     void TestPlayEnded(const std::optional<demo::Demo>& finished);
-    // Keeps a demo read with the level as its proof once the caller has seen it finish this map.
+    // Keeps the demo as the proof of the map as it is now.
     void AcceptProof(const demo::Demo& proof);
-    const std::optional<demo::Demo>& LoadedProof() const { return loadedProof_; }
 
     // Shown in the message line (and kept for tests).
     const std::string& Status() const { return status_; }
@@ -79,6 +79,9 @@ class EditorScreen {
 
   private:
     void Open();
+    void OpenFromField();
+    std::filesystem::path FieldPath() const;
+    bool Confirmed(const std::string& action, const std::string& warning);
     void BuildWidgets();
     void TakeKeys();
     bool TakeShortcut(const std::string& key);
@@ -107,10 +110,9 @@ class EditorScreen {
     std::int32_t lastButtons_ = 0;     // the mouse buttons of the frame before
     std::optional<demo::Demo> proof_;  // the last finished test play, or the demo read
     std::uint64_t proofRevision_ = 0;  // the map revision the proof was made for
-    std::optional<demo::Demo> loadedProof_;
     std::uint64_t savedRevision_ = 0;  // the revision last saved or opened
     std::string savedTitle_, savedNotes_;
-    bool quitWarned_ = false;  // Escape with unsaved changes: the next one leaves
+    std::string warned_;  // the action last refused for unsaved changes: asked again, it goes
     std::string status_;
     std::set<std::string> held_, heldBefore_;  // buttons pressed this frame and the one before
     EditorRequest request_ = EditorRequest::None;

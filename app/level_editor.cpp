@@ -60,8 +60,6 @@ std::optional<demo::Demo> TestPlay(Shell& shell, const world::LevelMap& map) {
 void RunEditor(Shell& shell, const std::filesystem::path& file) {
     StopSound("ambience");
     EditorScreen editor(file, shell.View().TileImages);
-    if (editor.LoadedProof() && FinishesLevel(*editor.LoadedProof(), file))
-        editor.AcceptProof(*editor.LoadedProof());
     for (;;) {
         const EditorRequest request = editor.Frame();
         if (request == EditorRequest::Quit) return;
