@@ -143,7 +143,7 @@ EditorRequest EditorScreen::Frame() {
     gui_.Update();
     TakeButtons();
     FollowMouse();
-    if (pr::CloseRequested()) request_ = EditorRequest::Quit;
+    if (pr::CloseRequested()) AskClose();
     Draw();
     return request_;
 }
@@ -249,6 +249,15 @@ void EditorScreen::AskTestPlay() {
 void EditorScreen::AskQuit() {
     if (Confirmed("quit", "Unsaved changes. Escape again leaves without saving; Ctrl+S saves."))
         request_ = EditorRequest::Quit;
+}
+
+// The window's close button is Escape's twin, but the request stays until withdrawn: declined, it
+// is withdrawn so that the next press asks again.
+void EditorScreen::AskClose() {
+    if (Confirmed("close", "Unsaved changes. Close again to leave without saving; Ctrl+S saves."))
+        request_ = EditorRequest::Quit;
+    else
+        pr::DismissCloseRequest();
 }
 
 void EditorScreen::TestPlayEnded(const std::optional<demo::Demo>& finished) {

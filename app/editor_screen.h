@@ -93,6 +93,7 @@ class EditorScreen {
     void Redo();
     void AskTestPlay();
     void AskQuit();
+    void AskClose();
     editor::Tool CurrentTool() const;
     bool AnyFieldFocused() const;
     void BuildPaletteImage();

@@ -64,9 +64,8 @@ void RunEditor(Shell& shell, const std::filesystem::path& file) {
         const EditorRequest request = editor.Frame();
         if (request == EditorRequest::Quit) return;
         if (request == EditorRequest::TestPlay) {
-            const std::optional<demo::Demo> finished = TestPlay(shell, editor.Map());
-            if (presentation::CloseRequested()) return;
-            editor.TestPlayEnded(finished);
+            // A close during play comes back to the editor, which asks before unsaved work goes.
+            editor.TestPlayEnded(TestPlay(shell, editor.Map()));
         }
         shell.Pacer().Wait();
     }

@@ -156,6 +156,10 @@ bool CloseRequested() {
     return WithInput([](detail::InputState& in) { return in.CloseRequested; });
 }
 
+void DismissCloseRequest() {
+    WithInput([](detail::InputState& in) { in.CloseRequested = false; });
+}
+
 bool QuitRequested() {
     return IsKeyDown(scan::Escape) != 0 || CloseRequested();
 }

@@ -182,8 +182,11 @@ struct MouseState {
 MouseState GetMouse();
 
 // True once the window manager has asked the window to close (its close button). The request
-// stays until the screen closes; the close key (255, 'k') is typed as well.
+// stays until the screen closes or it is dismissed; the close key (255, 'k') is typed as well.
 bool CloseRequested();
+// Withdraws the close request, for a screen that asks first when closing would lose work; the
+// close button asks again.
+void DismissCloseRequest();
 // Escape held, or the close request: what the game's loops test to end as Escape ends them.
 bool QuitRequested();
 void SetMouseVisible(int visible);

@@ -91,6 +91,13 @@ TEST_F(EditorTest, SavingTestPlayRequestsAndLeavingSayWhatHappensInWords) {
     EXPECT_TRUE(editor_.Modified());
     Key("\x1b");  // Escape: unsaved changes are not left at once
     EXPECT_EQ(request_, EditorRequest::None);
+    pt::RequestClose();  // nor by the window's close button, which asks again next time
+    request_ = editor_.Frame();
+    EXPECT_EQ(request_, EditorRequest::None);
+    EXPECT_FALSE(presentation::CloseRequested());
+    EXPECT_TRUE(editor_.Status().starts_with("Unsaved changes. Close again")) << editor_.Status();
+    pt::RequestClose();
+    EXPECT_EQ(editor_.Frame(), EditorRequest::Quit);
     file.Text = "made.dat";  // beside the level, not in the game's working folder
     Key("\x13");
     EXPECT_EQ(editor_.Status(),
@@ -106,7 +113,8 @@ TEST_F(EditorTest, SavingTestPlayRequestsAndLeavingSayWhatHappensInWords) {
     Key("\x0f");
     EXPECT_EQ(Map().At(9, 9), world::Empty);
     EXPECT_EQ(Map().At(6, 62), world::StairDown);
-    Key("\x1b");
+    pt::RequestClose();  // nothing unsaved: the close button leaves at once
+    request_ = editor_.Frame();
     EXPECT_EQ(request_, EditorRequest::Quit);
 }
 

@@ -1,9 +1,9 @@
 # The level editor in the real window: a new level drawn with the mouse (a wall dragged with the
 # pencil, the start stair, three crystals and an exit on the floor of the framed map, each kind
 # chosen by its number key), tried with F5 and walked to the exit with key presses, saved with
-# Ctrl+S with its proof, and left with Escape. The level tool then checks the saved level with its
-# source and replays its proof; the replay tool finishes the demo on the level file; and
-# "--level FILE" plays the file on its own.
+# Ctrl+S with its proof, and left with the window's close button (which before the save only asked).
+# The level tool then checks the saved level with its source and replays its proof; the replay
+# tool finishes the demo on the level file; and "--level FILE" plays the file on its own.
 game=$(realpath "$1")
 tools="$(dirname "$game")/tools"
 root=$PWD
@@ -16,6 +16,7 @@ shot="$E2E_TMP/shot.png"
 # A cell of the map at 12 pixels a cell: its centre, and its 12 x 12 square for checksums.
 centre() { echo $(($1 * 12 + 6)) $(($2 * 12 + 6)); }
 square() { echo "12x12+$(($1 * 12))+$(($2 * 12))"; }
+close_request() { "$(dirname "$game")/e2e_close_request" "$id" || fail "could not send the close request"; }
 cell_sum() { screenshot "$id" "$shot" && region "$shot" "$(square "$1" "$2")"; }
 
 # paint <key> <x> <y>: chooses the kind by its number key and clicks the cell until it changes
@@ -61,6 +62,11 @@ done
 
 screenshot "$id" "$E2E_TMP/editor.png"
 
+# With the drawing unsaved, the close button only asks (the game answers within a frame).
+close_request
+sleep 1
+game_ended && fail "the close button dropped an unsaved level"
+
 # F5 tries the level in the play screen; five steps right collect the crystals and reach the exit,
 # which brings the editor back.
 xdotool key F5
@@ -71,9 +77,9 @@ wait_for 20 shows_at "$id" 900 700 202428 || fail "finishing the test play did n
 xdotool key ctrl+s
 wait_for 20 test -s "$E2E_TMP/mine.demo" || fail "Ctrl+S saved no proof: $(ls "$E2E_TMP")"
 test -s "$E2E_TMP/mine.txt" || fail "Ctrl+S saved no source"
-xdotool key Escape
+close_request
 wait_exit 20
-[ "$GAME_STATUS" = 0 ] || fail "leaving the editor gave status $GAME_STATUS"
+[ "$GAME_STATUS" = 0 ] || fail "closing the saved level's editor gave status $GAME_STATUS"
 
 grep -q '^title: mine$' "$E2E_TMP/mine.txt" || fail "source: $(cat "$E2E_TMP/mine.txt")"
 grep -q '^# \^\*\*\* v' "$E2E_TMP/mine.txt" || fail "the floor row: $(cat "$E2E_TMP/mine.txt")"
