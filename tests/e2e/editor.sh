@@ -16,7 +16,6 @@ shot="$E2E_TMP/shot.png"
 # A cell of the map at 12 pixels a cell: its centre, and its 12 x 12 square for checksums.
 centre() { echo $(($1 * 12 + 6)) $(($2 * 12 + 6)); }
 square() { echo "12x12+$(($1 * 12))+$(($2 * 12))"; }
-close_request() { "$(dirname "$game")/e2e_close_request" "$id" || fail "could not send the close request"; }
 cell_sum() { screenshot "$id" "$shot" && region "$shot" "$(square "$1" "$2")"; }
 
 # paint <key> <x> <y>: chooses the kind by its number key and clicks the cell until it changes
@@ -63,7 +62,7 @@ done
 screenshot "$id" "$E2E_TMP/editor.png"
 
 # With the drawing unsaved, the close button only asks (the game answers within a frame).
-close_request
+close_request "$id"
 sleep 1
 game_ended && fail "the close button dropped an unsaved level"
 
@@ -77,7 +76,7 @@ wait_for 20 shows_at "$id" 900 700 202428 || fail "finishing the test play did n
 xdotool key ctrl+s
 wait_for 20 test -s "$E2E_TMP/mine.demo" || fail "Ctrl+S saved no proof: $(ls "$E2E_TMP")"
 test -s "$E2E_TMP/mine.txt" || fail "Ctrl+S saved no source"
-close_request
+close_request "$id"
 wait_exit 20
 [ "$GAME_STATUS" = 0 ] || fail "closing the saved level's editor gave status $GAME_STATUS"
 

@@ -222,6 +222,11 @@ shows_at() { screenshot "$1" "$E2E_TMP/now.png" && [ "$(pixel "$E2E_TMP/now.png"
 
 game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 
+# close_request <id>: what the window's close button sends, from the helper built beside the
+# calling test's $game.
+# shellcheck disable=SC2154
+close_request() { "$(dirname "$game")/e2e_close_request" "$1" || fail "could not send the close request"; }
+
 # quit_game [<what>]: holds Escape until the game ends (pressing again every 3 seconds), and
 # checks that it ended with status 0.
 quit_game() {

@@ -6,7 +6,6 @@ game=$(realpath "$1")
 source "$(dirname "$0")/lib_x.sh"
 source "$(dirname "$0")/lib_pack.sh"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-close_request() { "$(dirname "$game")/e2e_close_request" "$1" || fail "could not send the close request"; }
 
 work="$E2E_TMP/work"
 mkdir -p "$work/lvl"
